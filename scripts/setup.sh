@@ -1,0 +1,34 @@
+# Shared by scripts/run and scripts/test: installs what is missing, then builds.
+# Sourced, not run; expects BARWRIGHT_ROOT to be set.
+
+barwright_packages=(
+    cmake g++ ninja-build pkg-config
+    qt6-base-dev qt6-webengine-dev
+    libx11-dev libxcb1-dev
+    xvfb xauth xdotool x11-utils x11-xserver-utils
+    clang libclang-rt-14-dev
+    imagemagick desktop-file-utils
+)
+
+barwright_install_packages() {
+    local missing=()
+    local p
+    for p in "${barwright_packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+}
+
+barwright_build() {
+    local build_dir="$BARWRIGHT_ROOT/build"
+    cmake -S "$BARWRIGHT_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$build_dir"
+}

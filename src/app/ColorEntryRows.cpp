@@ -1,0 +1,137 @@
+#include "ColorEntryRows.h"
+
+#include "ElementTable.h"
+#include "Pictures.h"
+#include "color/ColorValues.h"
+#include "diagram/ScrollbarDiagram.h"
+#include "storage/SchemeState.h"
+#include "toolkit/EntryBox.h"
+#include "toolkit/MessageBox.h"
+#include "toolkit/PlatformServices.h"
+#include "toolkit/TextFit.h"
+#include "toolkit/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int TypingLimit = 7;
+constexpr int ButtonWidth = 405;
+constexpr int ButtonHeight = 375;
+constexpr int ButtonGap = 450; // from the palette button's left to the capture button's
+constexpr int BoxWidth = 1005;
+constexpr int BoxHeight = 285;
+constexpr int RowPitch = 420;
+
+QString indexed(const char16_t *name, int index)
+{
+    return QString::fromUtf16(name) + QString::number(index);
+}
+
+} // namespace
+
+ColorEntryRows::ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame,
+                               ScrollbarDiagram &diagram, PlatformServices &platform,
+                               QWidget *window)
+    : QObject(window)
+    , m_diagram(diagram)
+    , m_platform(platform)
+    , m_window(window)
+{
+    for (int i = 0; i < ElementCount; ++i) {
+        const int boxTop = 270 + RowPitch * i;
+        buildRow(i, elementFrame, QPoint(1590, boxTop), 2670, boxTop - 60);
+
+        // The caption ends just before its box and sits a little lower.
+        auto *caption = new QLabel(QString::fromUtf16(SchemeElements[size_t(i)].caption),
+                                   elementFrame);
+        caption->setObjectName(QString::fromUtf16(SchemeElements[size_t(i)].captionName));
+        caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        caption->setGeometry(twipsRect(30, boxTop + 30, 1545 - 30, 255));
+        CondenseToFit(caption);
+        m_captions[size_t(i)] = caption;
+    }
+    buildRow(BaseColorIndex, baseFrame, QPoint(1470, 270), 2550, 210);
+}
+
+void ColorEntryRows::buildRow(int index, QWidget *frame, QPoint boxTwips, int buttonsLeftTwips,
+                              int buttonsTopTwips)
+{
+    auto *box = new EntryBox(frame);
+    box->setObjectName(indexed(u"txtclr", index));
+    box->setTypingLimit(TypingLimit);
+    box->setKeyFilter(FilterHexKey);
+    box->setGeometry(twipsRect(boxTwips.x(), boxTwips.y(), BoxWidth, BoxHeight));
+    box->put(u"#"_s);
+    connect(box, &EntryBox::changed, this, [this, index] { handleChange(index); });
+    m_boxes[size_t(index)] = box;
+
+    auto *palette = new QPushButton(PalettePicture(), QString(), frame);
+    palette->setObjectName(indexed(u"selbttn", index));
+    palette->setToolTip(tr("Choose a color"));
+    palette->setGeometry(twipsRect(buttonsLeftTwips, buttonsTopTwips, ButtonWidth, ButtonHeight));
+    connect(palette, &QPushButton::clicked, this, [this, index] { choosePaletteColor(index); });
+    m_paletteButtons[size_t(index)] = palette;
+
+    auto *capture = new QPushButton(CapturePicture(), QString(), frame);
+    capture->setObjectName(indexed(u"cmdCC", index));
+    capture->setToolTip(tr("Take a color from the screen"));
+    capture->setGeometry(twipsRect(buttonsLeftTwips + ButtonGap, buttonsTopTwips, ButtonWidth,
+                                   ButtonHeight));
+    m_captureButtons[size_t(index)] = capture;
+}
+
+void ColorEntryRows::setBaseColorMode(bool on)
+{
+    for (int i = 0; i < EntryCount; ++i) {
+        const bool enabled = (i == BaseColorIndex) == on;
+        if (i < ElementCount)
+            m_captions[size_t(i)]->setEnabled(enabled);
+        m_boxes[size_t(i)]->setEnabled(enabled);
+        m_paletteButtons[size_t(i)]->setEnabled(enabled);
+        m_captureButtons[size_t(i)]->setEnabled(enabled);
+    }
+}
+
+// Runs on every put and every edit, and again, nested, for its own puts.
+void ColorEntryRows::handleChange(int index)
+{
+    SchemeChanged = true;
+    EntryBox *box = m_boxes[size_t(index)];
+    const QString text = box->text();
+
+    if (text.size() == TypingLimit) {
+        if (!IsAcceptableColorEntry(text)) {
+            m_platform.messageBox(m_window,
+                                  tr("Please enter a valid color value or click the color "
+                                     "palette button to choose a color."),
+                                  MessageBoxStyle::Exclamation | MessageBoxStyle::HelpButton,
+                                  tr("Oops!"));
+            // The diagram keeps the element's last accepted colour; the base colour has none.
+            if (index < ElementCount)
+                box->put(ColorToHex(m_diagram.DiagramElementColor(index)));
+            box->setFocus();
+            box->select(1, int(box->text().size()) - 1);
+            return;
+        }
+        m_diagram.PaintDiagramElement(text, index);
+    }
+
+    if (!text.startsWith(u'#')) {
+        box->put(u'#' + text);
+        box->select(int(box->text().size()), 0);
+    }
+}
+
+void ColorEntryRows::choosePaletteColor(int index)
+{
+    EntryBox *box = m_boxes[size_t(index)];
+    const int chosen = m_platform.chooseColor(m_window, HexToColor(box->text()), true);
+    if (chosen == -1)
+        return;
+    m_diagram.paintElementColor(index, chosen);
+    box->put(ColorToHex(TranslateColor(chosen)));
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+
+class EntryBox;
+class PlatformServices;
+class QLabel;
+class QPushButton;
+class ScrollbarDiagram;
+
+// The eight colour rows of the main window: for each element an entry box (txtclr), a palette
+// button (selbttn) and a capture button (cmdCC), and for elements 0 to 6 a caption. Owns the
+// change handling of the boxes, which keeps the diagram in step with accepted entries and puts
+// refused ones back.
+class ColorEntryRows : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Rows 0 to 6 go into `elementFrame`, row 7 into `baseFrame`; `window` owns the dialogs.
+    ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame, ScrollbarDiagram &diagram,
+                   PlatformServices &platform, QWidget *window);
+
+    EntryBox *box(int index) const { return m_boxes[size_t(index)]; }
+    QPushButton *paletteButton(int index) const { return m_paletteButtons[size_t(index)]; }
+    QPushButton *captureButton(int index) const { return m_captureButtons[size_t(index)]; }
+    QLabel *caption(int element) const { return m_captions[size_t(element)]; }
+
+    // Rows 0 to 6 are usable in seven-colour mode, row 7 in base-colour mode.
+    void setBaseColorMode(bool on);
+
+private:
+    void buildRow(int index, QWidget *frame, QPoint boxTwips, int buttonsLeftTwips,
+                  int buttonsTopTwips);
+    void handleChange(int index);
+    void choosePaletteColor(int index);
+
+    ScrollbarDiagram &m_diagram;
+    PlatformServices &m_platform;
+    QWidget *m_window;
+    std::array<EntryBox *, 8> m_boxes{};
+    std::array<QPushButton *, 8> m_paletteButtons{};
+    std::array<QPushButton *, 8> m_captureButtons{};
+    std::array<QLabel *, 7> m_captions{};
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+
+// The scheme's elements, by element index: 0 face, 1 arrow, 2 highlight, 3 3dlight, 4 shadow,
+// 5 darkshadow, 6 track; index 7 is the base colour. The index is that of the element's
+// entry box, palette button, capture button and diagram group.
+constexpr int ElementCount = 7;
+constexpr int BaseColorIndex = 7;
+constexpr int EntryCount = 8;
+
+struct SchemeElement
+{
+    const char16_t *caption;
+    const char16_t *captionName; // object name of the caption label
+    const char16_t *defaultText;
+};
+
+inline constexpr std::array<SchemeElement, ElementCount> SchemeElements{{
+    {u"Face Color:", u"Label3", u"#C0C0C0"},
+    {u"Arrow Color:", u"Label7", u"#FFFFFF"},
+    {u"Highlight Color:", u"Label4", u"#FFFFFF"},
+    {u"3dlight Color:", u"Label1", u"#C0C0C0"},
+    {u"Shadow Color:", u"Label2", u"#808080"},
+    {u"Darkshadow Color:", u"Label5", u"#000000"},
+    {u"Track Color:", u"Label6", u"#E0E0E0"},
+}};
+
+// The base colour box starts without a colour.
+inline constexpr char16_t BaseColorDefaultText[] = u"#";

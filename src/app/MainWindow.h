@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMainWindow>
+
+class ColorEntryRows;
+class EntryBox;
+class PlatformServices;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class ScrollbarDiagram;
+
+// The main window (Form1): the scrollbar diagram, the colour rows, the command buttons and the
+// menus. The scheme lives in its controls: the texts of the eight entry boxes and the state of
+// the base-colour check box.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(PlatformServices &platform, QWidget *parent = nullptr);
+
+    EntryBox *entryBox(int index) const;
+    QCheckBox *baseColorCheck() const { return m_baseColorCheck; }
+    QLabel *elementCaption(int element) const;
+    ScrollbarDiagram *diagram() const { return m_diagram; }
+    PlatformServices &platform() const { return m_platform; }
+
+    // Applies the base-colour check box's state to the rows and the diagram.
+    void chkBC_Click();
+
+    // Opens a document, a web address or a "mailto:" link with the desktop.
+    void Launch(QWidget *owner, const QString &target);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void setTabOrder();
+    void startUp();
+    QPushButton *commandButton(const QString &name, const QString &caption, QRect twips);
+    QAction *menuEntry(QMenu *menu, const QString &name, const QString &caption);
+
+    void exitProgram();
+
+    PlatformServices &m_platform;
+    ScrollbarDiagram *m_diagram = nullptr;
+    QGroupBox *m_colorsFrame = nullptr;
+    QWidget *m_baseColorFrame = nullptr;
+    QCheckBox *m_baseColorCheck = nullptr;
+    ColorEntryRows *m_rows = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_loadButton = nullptr;
+    QPushButton *m_previewButton = nullptr;
+    QPushButton *m_generateButton = nullptr;
+};

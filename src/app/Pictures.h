@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QIcon>
+
+// Small pictures of the colour rows' buttons, drawn here so they stay sharp at any scale.
+QIcon PalettePicture(); // an artist's palette: opens the colour dialog
+QIcon CapturePicture(); // an eyedropper: takes a colour from the screen

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ShapePanel.h"
+
+#include <array>
+
+// The magnified scrollbar drawing of the main window (Picture1). Each scheme element's
+// rectangles show its last accepted colour, which the entry boxes read back. The arrow box
+// (Picture2) sits on the up-arrow button; the example panel (Picture4) covers the drawing in
+// base-colour mode.
+class ScrollbarDiagram : public ShapePanel
+{
+    Q_OBJECT
+
+public:
+    // `initialColors` are the colour numbers of elements 0 to 6.
+    explicit ScrollbarDiagram(const std::array<int, 7> &initialColors, QWidget *parent = nullptr);
+
+    // Paints an element in the colour of an accepted colour text; the base colour (7) and a
+    // text that cannot be read paint nothing.
+    void PaintDiagramElement(const QString &colorText, int element);
+
+    // Paints an element in a colour number.
+    void paintElementColor(int element, int color);
+
+    // The colour number an element shows: the fill of the first rectangle of its group.
+    int DiagramElementColor(int element) const;
+
+    void setExamplePanelShown(bool shown);
+
+    ShapePanel *arrowBox() const { return m_arrowBox; }
+    QWidget *examplePanel() const { return m_examplePanel; }
+
+private:
+    const ShapePanel &panelOf(int element) const;
+
+    ShapePanel *m_arrowBox;
+    QWidget *m_examplePanel;
+};

@@ -1,0 +1,4 @@
+#include "SchemeState.h"
+
+bool SchemeChanged = false;
+QString CurrentSchemeFile;

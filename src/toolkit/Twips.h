@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QRect>
+
+// Window layouts are given in twips (1/1440 inch); at 96 dots per inch 15 twips make one
+// logical pixel. Qt's own high-DPI scaling maps logical pixels to the screen.
+constexpr int TwipsPerPixel = 15;
+
+constexpr int twipsToPixels(int twips)
+{
+    return twips >= 0 ? (twips + TwipsPerPixel / 2) / TwipsPerPixel
+                      : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
+}
+
+constexpr QSize twipsSize(int width, int height)
+{
+    return QSize(twipsToPixels(width), twipsToPixels(height));
+}
+
+// Pointer positions reach handlers as single-precision twips of the control under the pointer.
+inline float pixelsToTwips(qreal pixels)
+{
+    return static_cast<float>(pixels * TwipsPerPixel);
+}
