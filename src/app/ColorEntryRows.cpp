@@ -41,9 +41,11 @@ ColorEntryRows::ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame,
     , m_platform(platform)
     , m_window(window)
 {
+    const QIcon palette = PalettePicture();
+    const QIcon capture = CapturePicture();
     for (int i = 0; i < ElementCount; ++i) {
         const int boxTop = 270 + RowPitch * i;
-        buildRow(i, elementFrame, QPoint(1590, boxTop), 2670, boxTop - 60);
+        buildRow(i, elementFrame, QPoint(1590, boxTop), 2670, boxTop - 60, palette, capture);
 
         // The caption ends just before its box and sits a little lower.
         auto *caption = new QLabel(QString::fromUtf16(SchemeElements[size_t(i)].caption),
@@ -54,11 +56,12 @@ ColorEntryRows::ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame,
         CondenseToFit(caption);
         m_captions[size_t(i)] = caption;
     }
-    buildRow(BaseColorIndex, baseFrame, QPoint(1470, 270), 2550, 210);
+    buildRow(BaseColorIndex, baseFrame, QPoint(1470, 270), 2550, 210, palette, capture);
 }
 
 void ColorEntryRows::buildRow(int index, QWidget *frame, QPoint boxTwips, int buttonsLeftTwips,
-                              int buttonsTopTwips)
+                              int buttonsTopTwips, const QIcon &palettePicture,
+                              const QIcon &capturePicture)
 {
     auto *box = new EntryBox(frame);
     box->setObjectName(indexed(u"txtclr", index));
@@ -69,14 +72,14 @@ void ColorEntryRows::buildRow(int index, QWidget *frame, QPoint boxTwips, int bu
     connect(box, &EntryBox::changed, this, [this, index] { handleChange(index); });
     m_boxes[size_t(index)] = box;
 
-    auto *palette = new QPushButton(PalettePicture(), QString(), frame);
+    auto *palette = new QPushButton(palettePicture, QString(), frame);
     palette->setObjectName(indexed(u"selbttn", index));
     palette->setToolTip(tr("Choose a color"));
     palette->setGeometry(twipsRect(buttonsLeftTwips, buttonsTopTwips, ButtonWidth, ButtonHeight));
     connect(palette, &QPushButton::clicked, this, [this, index] { choosePaletteColor(index); });
     m_paletteButtons[size_t(index)] = palette;
 
-    auto *capture = new QPushButton(CapturePicture(), QString(), frame);
+    auto *capture = new QPushButton(capturePicture, QString(), frame);
     capture->setObjectName(indexed(u"cmdCC", index));
     capture->setToolTip(tr("Take a color from the screen"));
     capture->setGeometry(twipsRect(buttonsLeftTwips + ButtonGap, buttonsTopTwips, ButtonWidth,

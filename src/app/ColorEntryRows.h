@@ -5,6 +5,7 @@
 #include <array>
 
 class EntryBox;
+class QIcon;
 class PlatformServices;
 class QLabel;
 class QPushButton;
@@ -33,7 +34,7 @@ public:
 
 private:
     void buildRow(int index, QWidget *frame, QPoint boxTwips, int buttonsLeftTwips,
-                  int buttonsTopTwips);
+                  int buttonsTopTwips, const QIcon &palettePicture, const QIcon &capturePicture);
     void handleChange(int index);
     void choosePaletteColor(int index);
 

@@ -7,14 +7,15 @@
 void CondenseToFit(QLabel *label)
 {
     const int room = label->contentsRect().width();
+    if (label->fontMetrics().horizontalAdvance(label->text()) <= room)
+        return;
+    // Font families come in a few standard widths, and the nearest one is picked; each try
+    // loads a font, so only those widths are tried.
     QFont font = label->font();
-    // The font database offers a few widths of a family and picks the nearest one, so a
-    // stretch is tried until a narrower face (or a synthetic one) fits.
-    for (int stretch = 100; stretch >= QFont::ExtraCondensed; stretch -= 4) {
+    for (const int stretch : {QFont::SemiCondensed, QFont::Condensed, QFont::ExtraCondensed}) {
         font.setStretch(stretch);
         if (QFontMetrics(font).horizontalAdvance(label->text()) <= room)
             break;
     }
-    if (font.stretch() != 100)
-        label->setFont(font);
+    label->setFont(font);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/Windows.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +30,7 @@ private:
         TestSandbox sandbox;                                                                     \
         QApplication app(argc, argv);                                                            \
         QApplication::setApplicationName(QStringLiteral("Barwright"));                          \
+        UseDesignFont();                                                                         \
         TestObject test;                                                                         \
         return QTest::qExec(&test, argc, argv);                                                  \
     }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ScriptedPlatform.h"
+#include "app/MainWindow.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A shown and active main window on a scripted desktop, with a program folder of its own.
+struct MainWindowFixture
+{
+    QTemporaryDir programDir;
+    ScrollbarDiagram *diagram = nullptr;
+    ScriptedPlatform platform;
+    std::unique_ptr<MainWindow> window;
+
+    bool open()
+    {
+        platform.programDir = programDir.path();
+        window = std::make_unique<MainWindow>(platform);
+        diagram = window->diagram();
+        window->show();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+};

@@ -1,0 +1,88 @@
+#include "ProgramProcess.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QRegularExpression>
+#include <QThread>
+
+using namespace Qt::StringLiterals;
+
+ProgramProcess::ProgramProcess()
+{
+    m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+}
+
+ProgramProcess::~ProgramProcess()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+}
+
+QString ProgramProcess::programPath()
+{
+    return QDir(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR")).filePath(u"barwright"_s);
+}
+
+bool ProgramProcess::start(const QStringList &environment)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"QT_QPA_PLATFORM"_s);
+    for (const QString &entry : environment)
+        env.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    m_process.setProcessEnvironment(env);
+    m_process.start(programPath(), {});
+    return m_process.waitForStarted(5000);
+}
+
+QString ProgramProcess::xdotool(const QStringList &arguments, int timeoutMs)
+{
+    QProcess tool;
+    tool.start(u"xdotool"_s, arguments);
+    if (!tool.waitForFinished(timeoutMs)) {
+        tool.kill();
+        tool.waitForFinished();
+        return {};
+    }
+    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+QString ProgramProcess::waitForWindow(const QString &title, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    const QString pattern = u'^' + QRegularExpression::escape(title) + u'$';
+    while (!deadline.hasExpired()) {
+        const QString found = xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s, pattern});
+        if (!found.isEmpty())
+            return found.section(u'\n', -1);
+        if (m_process.state() == QProcess::NotRunning)
+            return {};
+        QThread::msleep(20);
+    }
+    return {};
+}
+
+QRect ProgramProcess::geometry(const QString &windowId) const
+{
+    const QString shell = xdotool({u"getwindowgeometry"_s, u"--shell"_s, windowId});
+    QRect rect;
+    for (const QString &line : shell.split(u'\n')) {
+        const QString key = line.section(u'=', 0, 0);
+        const int value = line.section(u'=', 1).toInt();
+        if (key == u"X")
+            rect.moveLeft(value);
+        else if (key == u"Y")
+            rect.moveTop(value);
+        else if (key == u"WIDTH")
+            rect.setWidth(value);
+        else if (key == u"HEIGHT")
+            rect.setHeight(value);
+    }
+    return rect;
+}
+
+bool ProgramProcess::waitForExit(int timeoutMs)
+{
+    return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(timeoutMs);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QProcess>
+#include <QRect>
+#include <QString>
+
+// The real program, started in a process of its own on the test's X server, and what the
+// desktop tools (xdotool) can tell about its windows.
+class ProgramProcess
+{
+public:
+    ProgramProcess();
+    ~ProgramProcess();
+
+    bool start(const QStringList &environment = {});
+    // Waits for a window of this exact title to be mapped; returns its X window id or 0.
+    QString waitForWindow(const QString &title, int timeoutMs = 10000);
+    QRect geometry(const QString &windowId) const;
+    bool waitForExit(int timeoutMs = 5000);
+    QProcess &process() { return m_process; }
+
+    static QString programPath();
+    static QString xdotool(const QStringList &arguments, int timeoutMs = 5000);
+
+private:
+    QProcess m_process;
+};
