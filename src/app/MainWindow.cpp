@@ -63,6 +63,15 @@ EntryBox *MainWindow::entryBox(int index) const
     return m_rows->box(index);
 }
 
+SchemeTexts MainWindow::schemeTexts() const
+{
+    SchemeTexts scheme;
+    for (int i = 0; i < EntryCount; ++i)
+        scheme.texts[size_t(i)] = entryBox(i)->text();
+    scheme.baseColor = m_baseColorCheck->isChecked();
+    return scheme;
+}
+
 QLabel *MainWindow::elementCaption(int element) const
 {
     return m_rows->caption(element);

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include "output/StyleBlock.h"
+
 class ColorEntryRows;
 class EntryBox;
 class PlatformServices;
@@ -27,6 +29,9 @@ public:
     QLabel *elementCaption(int element) const;
     ScrollbarDiagram *diagram() const { return m_diagram; }
     PlatformServices &platform() const { return m_platform; }
+
+    // The scheme as the controls hold it now.
+    SchemeTexts schemeTexts() const;
 
     // Applies the base-colour check box's state to the rows and the diagram.
     void chkBC_Click();

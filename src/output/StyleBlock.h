@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class PlatformServices;
+class QWidget;
+
+// The scheme as the main window's controls hold it: the texts of the eight entry boxes by
+// element index, and whether the base-colour check box is ticked.
+struct SchemeTexts
+{
+    std::array<QString, 8> texts;
+    bool baseColor = false;
+};
+
+// Whether every text the scheme's mode uses is complete (7 characters). On the first that is
+// not, tells the user in an "Error" message and returns false.
+bool CheckStyleInput(const SchemeTexts &scheme, PlatformServices &platform, QWidget *owner);
+
+// The STYLE element that gives a page the scheme's scrollbar colours, with CR LF after every
+// line. The texts go in as they stand.
+QString BuildStyleBlock(const SchemeTexts &scheme);
