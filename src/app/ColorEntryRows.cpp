@@ -33,9 +33,8 @@ QString indexed(const char16_t *name, int index)
 
 } // namespace
 
-ColorEntryRows::ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame,
-                               ScrollbarDiagram &diagram, PlatformServices &platform,
-                               QWidget *window)
+ColorEntryRows::ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame, ScrollbarDiagram &diagram,
+                               PlatformServices &platform, QWidget *window)
     : QObject(window)
     , m_diagram(diagram)
     , m_platform(platform)
@@ -48,8 +47,8 @@ ColorEntryRows::ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame,
         buildRow(i, elementFrame, QPoint(1590, boxTop), 2670, boxTop - 60, palette, capture);
 
         // The caption ends just before its box and sits a little lower.
-        auto *caption = new QLabel(QString::fromUtf16(SchemeElements[size_t(i)].caption),
-                                   elementFrame);
+        auto *caption
+            = new QLabel(QString::fromUtf16(SchemeElements[size_t(i)].caption), elementFrame);
         caption->setObjectName(QString::fromUtf16(SchemeElements[size_t(i)].captionName));
         caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
         caption->setGeometry(twipsRect(30, boxTop + 30, 1545 - 30, 255));
@@ -82,8 +81,8 @@ void ColorEntryRows::buildRow(int index, QWidget *frame, QPoint boxTwips, int bu
     auto *capture = new QPushButton(capturePicture, QString(), frame);
     capture->setObjectName(indexed(u"cmdCC", index));
     capture->setToolTip(tr("Take a color from the screen"));
-    capture->setGeometry(twipsRect(buttonsLeftTwips + ButtonGap, buttonsTopTwips, ButtonWidth,
-                                   ButtonHeight));
+    capture->setGeometry(
+        twipsRect(buttonsLeftTwips + ButtonGap, buttonsTopTwips, ButtonWidth, ButtonHeight));
     m_captureButtons[size_t(index)] = capture;
 }
 

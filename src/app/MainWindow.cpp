@@ -32,7 +32,7 @@ constexpr int StatusBarHeight = 285;
 
 std::array<int, ElementCount> defaultElementColors()
 {
-    std::array<int, ElementCount> colors{};
+    std::array<int, ElementCount> colors {};
     for (int i = 0; i < ElementCount; ++i)
         colors[size_t(i)] = HexToColor(QString::fromUtf16(SchemeElements[size_t(i)].defaultText));
     return colors;
@@ -85,9 +85,9 @@ void MainWindow::buildControls()
     setCentralWidget(client);
 
     m_diagram = new ScrollbarDiagram(defaultElementColors(), client);
-    m_diagram->move(twipsRect(DiagramLayout::DiagramPanel.x(), DiagramLayout::DiagramPanel.y(),
-                              0, 0)
-                        .topLeft());
+    m_diagram->move(
+        twipsRect(DiagramLayout::DiagramPanel.x(), DiagramLayout::DiagramPanel.y(), 0, 0)
+            .topLeft());
 
     m_colorsFrame = new QGroupBox(tr("Colors:"), client);
     m_colorsFrame->setObjectName(u"Frame1"_s);
@@ -104,14 +104,14 @@ void MainWindow::buildControls()
 
     m_rows = new ColorEntryRows(m_colorsFrame, m_baseColorFrame, *m_diagram, m_platform, this);
 
-    m_saveButton = commandButton(u"Command3"_s, tr("&Save Color Scheme"),
-                                 QRect(2070, 3960, 1815, 465));
-    m_loadButton = commandButton(u"Command2"_s, tr("&Load Color Scheme"),
-                                 QRect(3960, 3960, 1815, 465));
-    m_previewButton = commandButton(u"Command4"_s, tr("&Actual Size Preview"),
-                                    QRect(2070, 4500, 1815, 465));
-    m_generateButton = commandButton(u"Command1"_s, tr("&Generate Code"),
-                                     QRect(3960, 4500, 1815, 465));
+    m_saveButton
+        = commandButton(u"Command3"_s, tr("&Save Color Scheme"), QRect(2070, 3960, 1815, 465));
+    m_loadButton
+        = commandButton(u"Command2"_s, tr("&Load Color Scheme"), QRect(3960, 3960, 1815, 465));
+    m_previewButton
+        = commandButton(u"Command4"_s, tr("&Actual Size Preview"), QRect(2070, 4500, 1815, 465));
+    m_generateButton
+        = commandButton(u"Command1"_s, tr("&Generate Code"), QRect(3960, 4500, 1815, 465));
     DefaultButton::install(this, m_generateButton);
 
     statusBar()->setObjectName(u"StatusBar1"_s);
@@ -163,7 +163,7 @@ void MainWindow::buildMenus()
 
 void MainWindow::setTabOrder()
 {
-    QList<QWidget *> order{m_generateButton};
+    QList<QWidget *> order {m_generateButton};
     for (int i = 0; i < ElementCount; ++i)
         order << m_rows->box(i) << m_rows->paletteButton(i) << m_rows->captureButton(i);
     order << m_baseColorCheck << m_rows->box(BaseColorIndex)

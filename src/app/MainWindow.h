@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QMainWindow>
-
 #include "output/StyleBlock.h"
+
+#include <QMainWindow>
 
 class ColorEntryRows;
 class EntryBox;

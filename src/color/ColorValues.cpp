@@ -45,37 +45,68 @@ std::optional<SystemColor> systemColor(int index)
     constexpr auto A = QPalette::Active;
     constexpr auto I = QPalette::Inactive;
     switch (index) {
-    case 0: return SystemColor{A, QPalette::Button}; // scroll bar
-    case 1: return SystemColor{A, QPalette::Dark}; // desktop
-    case 2: return SystemColor{A, QPalette::Highlight}; // active caption
-    case 3: return SystemColor{I, QPalette::Highlight}; // inactive caption
-    case 4: return SystemColor{A, QPalette::Window}; // menu
-    case 5: return SystemColor{A, QPalette::Base}; // window
-    case 6: return SystemColor{A, QPalette::Shadow}; // window frame
-    case 7: return SystemColor{A, QPalette::WindowText}; // menu text
-    case 8: return SystemColor{A, QPalette::Text}; // window text
-    case 9: return SystemColor{A, QPalette::HighlightedText}; // caption text
-    case 10: return SystemColor{A, QPalette::Button}; // active border
-    case 11: return SystemColor{I, QPalette::Button}; // inactive border
-    case 12: return SystemColor{A, QPalette::Mid}; // application workspace
-    case 13: return SystemColor{A, QPalette::Highlight}; // highlight
-    case 14: return SystemColor{A, QPalette::HighlightedText}; // highlight text
-    case 15: return SystemColor{A, QPalette::Button}; // button face
-    case 16: return SystemColor{A, QPalette::Dark}; // button shadow
-    case 17: return SystemColor{QPalette::Disabled, QPalette::Text}; // grey text
-    case 18: return SystemColor{A, QPalette::ButtonText}; // button text
-    case 19: return SystemColor{I, QPalette::HighlightedText}; // inactive caption text
-    case 20: return SystemColor{A, QPalette::Light}; // button highlight
-    case 21: return SystemColor{A, QPalette::Shadow}; // 3D dark shadow
-    case 22: return SystemColor{A, QPalette::Midlight}; // 3D light
-    case 23: return SystemColor{A, QPalette::ToolTipText}; // info text
-    case 24: return SystemColor{A, QPalette::ToolTipBase}; // info background
-    case 26: return SystemColor{A, QPalette::Link}; // hot-tracked item
-    case 27: return SystemColor{A, QPalette::Highlight}; // active caption gradient
-    case 28: return SystemColor{I, QPalette::Highlight}; // inactive caption gradient
-    case 29: return SystemColor{A, QPalette::Highlight}; // menu highlight
-    case 30: return SystemColor{A, QPalette::Window}; // menu bar
-    default: return std::nullopt;
+    case 0:
+        return SystemColor {A, QPalette::Button}; // scroll bar
+    case 1:
+        return SystemColor {A, QPalette::Dark}; // desktop
+    case 2:
+        return SystemColor {A, QPalette::Highlight}; // active caption
+    case 3:
+        return SystemColor {I, QPalette::Highlight}; // inactive caption
+    case 4:
+        return SystemColor {A, QPalette::Window}; // menu
+    case 5:
+        return SystemColor {A, QPalette::Base}; // window
+    case 6:
+        return SystemColor {A, QPalette::Shadow}; // window frame
+    case 7:
+        return SystemColor {A, QPalette::WindowText}; // menu text
+    case 8:
+        return SystemColor {A, QPalette::Text}; // window text
+    case 9:
+        return SystemColor {A, QPalette::HighlightedText}; // caption text
+    case 10:
+        return SystemColor {A, QPalette::Button}; // active border
+    case 11:
+        return SystemColor {I, QPalette::Button}; // inactive border
+    case 12:
+        return SystemColor {A, QPalette::Mid}; // application workspace
+    case 13:
+        return SystemColor {A, QPalette::Highlight}; // highlight
+    case 14:
+        return SystemColor {A, QPalette::HighlightedText}; // highlight text
+    case 15:
+        return SystemColor {A, QPalette::Button}; // button face
+    case 16:
+        return SystemColor {A, QPalette::Dark}; // button shadow
+    case 17:
+        return SystemColor {QPalette::Disabled, QPalette::Text}; // grey text
+    case 18:
+        return SystemColor {A, QPalette::ButtonText}; // button text
+    case 19:
+        return SystemColor {I, QPalette::HighlightedText}; // inactive caption text
+    case 20:
+        return SystemColor {A, QPalette::Light}; // button highlight
+    case 21:
+        return SystemColor {A, QPalette::Shadow}; // 3D dark shadow
+    case 22:
+        return SystemColor {A, QPalette::Midlight}; // 3D light
+    case 23:
+        return SystemColor {A, QPalette::ToolTipText}; // info text
+    case 24:
+        return SystemColor {A, QPalette::ToolTipBase}; // info background
+    case 26:
+        return SystemColor {A, QPalette::Link}; // hot-tracked item
+    case 27:
+        return SystemColor {A, QPalette::Highlight}; // active caption gradient
+    case 28:
+        return SystemColor {I, QPalette::Highlight}; // inactive caption gradient
+    case 29:
+        return SystemColor {A, QPalette::Highlight}; // menu highlight
+    case 30:
+        return SystemColor {A, QPalette::Window}; // menu bar
+    default:
+        return std::nullopt;
     }
 }
 

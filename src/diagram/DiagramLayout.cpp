@@ -11,7 +11,7 @@ enum Element { Face, Arrow, Highlight, Light3D, Shadow, DarkShadow, Track };
 
 DiagramShape shape(Element element, int index, int left, int top, int width, int height)
 {
-    return DiagramShape{GroupOfElement(element), index, element, QRect(left, top, width, height)};
+    return DiagramShape {GroupOfElement(element), index, element, QRect(left, top, width, height)};
 }
 
 } // namespace
@@ -19,14 +19,22 @@ DiagramShape shape(Element element, int index, int left, int top, int width, int
 QString GroupOfElement(int element)
 {
     switch (element) {
-    case Face: return u"Shape3"_s;
-    case Arrow: return u"Shape7"_s;
-    case Highlight: return u"Shape4"_s;
-    case Light3D: return u"Shape1"_s;
-    case Shadow: return u"Shape2"_s;
-    case DarkShadow: return u"Shape5"_s;
-    case Track: return u"Shape6"_s;
-    default: return {};
+    case Face:
+        return u"Shape3"_s;
+    case Arrow:
+        return u"Shape7"_s;
+    case Highlight:
+        return u"Shape4"_s;
+    case Light3D:
+        return u"Shape1"_s;
+    case Shadow:
+        return u"Shape2"_s;
+    case DarkShadow:
+        return u"Shape5"_s;
+    case Track:
+        return u"Shape6"_s;
+    default:
+        return {};
     }
 }
 
@@ -36,24 +44,15 @@ std::vector<DiagramShape> PanelShapes()
     // outside, highlight and shadow bands inside, the face in the middle. Neighbouring bands
     // overlap by one pixel at their ends; the order decides which one shows there.
     return {
-        shape(Track, 0, 195, 4050, 1455, 585),
-        shape(Light3D, 0, 180, 180, 165, 1305),
-        shape(Shadow, 0, 1350, 330, 165, 1155),
-        shape(Highlight, 0, 330, 330, 1035, 165),
-        shape(Light3D, 1, 210, 180, 1305, 165),
-        shape(Shadow, 1, 330, 1320, 1035, 165),
-        shape(Highlight, 1, 330, 480, 165, 855),
-        shape(Light3D, 2, 180, 1620, 165, 2325),
-        shape(Shadow, 2, 1350, 1770, 165, 2175),
-        shape(Highlight, 2, 330, 1770, 1035, 165),
-        shape(Light3D, 3, 210, 1620, 1305, 165),
-        shape(Shadow, 3, 330, 3780, 1035, 165),
-        shape(Highlight, 3, 330, 1920, 165, 1875),
-        shape(Face, 0, 480, 480, 885, 855),
-        shape(Face, 1, 480, 1920, 885, 1875),
-        shape(DarkShadow, 0, 1500, 180, 165, 3885),
-        shape(DarkShadow, 1, 180, 1470, 1335, 165),
-        shape(DarkShadow, 2, 180, 3930, 1335, 135),
+        shape(Track, 0, 195, 4050, 1455, 585),      shape(Light3D, 0, 180, 180, 165, 1305),
+        shape(Shadow, 0, 1350, 330, 165, 1155),     shape(Highlight, 0, 330, 330, 1035, 165),
+        shape(Light3D, 1, 210, 180, 1305, 165),     shape(Shadow, 1, 330, 1320, 1035, 165),
+        shape(Highlight, 1, 330, 480, 165, 855),    shape(Light3D, 2, 180, 1620, 165, 2325),
+        shape(Shadow, 2, 1350, 1770, 165, 2175),    shape(Highlight, 2, 330, 1770, 1035, 165),
+        shape(Light3D, 3, 210, 1620, 1305, 165),    shape(Shadow, 3, 330, 3780, 1035, 165),
+        shape(Highlight, 3, 330, 1920, 165, 1875),  shape(Face, 0, 480, 480, 885, 855),
+        shape(Face, 1, 480, 1920, 885, 1875),       shape(DarkShadow, 0, 1500, 180, 165, 3885),
+        shape(DarkShadow, 1, 180, 1470, 1335, 165), shape(DarkShadow, 2, 180, 3930, 1335, 135),
     };
 }
 

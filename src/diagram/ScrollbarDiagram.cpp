@@ -26,7 +26,8 @@ ScrollbarDiagram::ScrollbarDiagram(const std::array<int, 7> &initialColors, QWid
     setLineWidth(2);
     setLines(DiagramLayout::OutlineLines());
     setBackColor(NumberFromColor(palette().color(QPalette::Base)));
-    setFixedSize(twipsSize(DiagramLayout::DiagramPanel.width(), DiagramLayout::DiagramPanel.height()));
+    setFixedSize(
+        twipsSize(DiagramLayout::DiagramPanel.width(), DiagramLayout::DiagramPanel.height()));
 
     m_arrowBox->setObjectName(u"Picture2"_s);
     m_arrowBox->setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -62,7 +62,8 @@ void ShapePanel::paintEvent(QPaintEvent *event)
     painter.setPen(palette().color(QPalette::WindowText));
     const QPoint origin = contentsRect().topLeft();
     for (const DiagramLine &line : m_lines) {
-        painter.drawLine(origin + QPoint(twipsToPixels(line.from.x()), twipsToPixels(line.from.y())),
+        painter.drawLine(origin
+                             + QPoint(twipsToPixels(line.from.x()), twipsToPixels(line.from.y())),
                          origin + QPoint(twipsToPixels(line.to.x()), twipsToPixels(line.to.y())));
     }
     painter.end();

@@ -21,9 +21,9 @@ struct Property
 
 // The order of the properties in a block, which is its own.
 constexpr Property ElementProperties[] = {
-    {u"scrollbar-face-color:", 0},       {u"scrollbar-highlight-color:", 2},
-    {u"scrollbar-3dlight-color:", 3},    {u"scrollbar-darkshadow-color:", 5},
-    {u"scrollbar-shadow-color:", 4},     {u"scrollbar-arrow-color:", 1},
+    {u"scrollbar-face-color:", 0},    {u"scrollbar-highlight-color:", 2},
+    {u"scrollbar-3dlight-color:", 3}, {u"scrollbar-darkshadow-color:", 5},
+    {u"scrollbar-shadow-color:", 4},  {u"scrollbar-arrow-color:", 1},
     {u"scrollbar-track-color:", 6},
 };
 
@@ -58,7 +58,7 @@ bool CheckStyleInput(const SchemeTexts &scheme, PlatformServices &platform, QWid
 
 QString BuildStyleBlock(const SchemeTexts &scheme)
 {
-    QStringList lines{u"<STYLE type=\"text/css\">"_s, u"<!--"_s, u"BODY {"_s};
+    QStringList lines {u"<STYLE type=\"text/css\">"_s, u"<!--"_s, u"BODY {"_s};
     if (scheme.baseColor) {
         lines << propertyLine(u"scrollbar-base-color:", scheme.texts[BaseColorIndex]);
     } else {

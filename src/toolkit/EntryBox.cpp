@@ -64,9 +64,8 @@ static bool isTypedCharacter(const QKeyEvent *event)
     if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         return false;
     const QString text = event->text();
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c.isPrint();
-    });
+    return !text.isEmpty()
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
 }
 
 void EntryBox::keyPressEvent(QKeyEvent *event)

@@ -12,7 +12,8 @@ public:
     virtual ~PlatformServices() = default;
 
     // Returns a MessageBoxResult code. A Help button (MessageBoxStyle::HelpButton) opens help.
-    virtual int messageBox(QWidget *owner, const QString &text, int style, const QString &title) = 0;
+    virtual int messageBox(QWidget *owner, const QString &text, int style, const QString &title)
+        = 0;
 
     // Returns the chosen colour number, or -1 when the user cancels.
     virtual int chooseColor(QWidget *owner, int initialColor, bool expanded) = 0;
@@ -20,10 +21,12 @@ public:
     // The filter is "description|pattern" pairs. Each returns the chosen full path, or an
     // empty text when the user cancels.
     virtual QString openFileName(QWidget *owner, const QString &title, const QString &filter,
-                                 const QString &folder) = 0;
+                                 const QString &folder)
+        = 0;
     virtual QString saveFileName(QWidget *owner, const QString &title, const QString &filter,
                                  const QString &folder, const QString &fileName,
-                                 const QString &defaultSuffix) = 0;
+                                 const QString &defaultSuffix)
+        = 0;
 
     // Opens a document, a web address or a "mailto:" link with the desktop.
     virtual void launch(QWidget *owner, const QString &target) = 0;

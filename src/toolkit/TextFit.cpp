@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-
 void CondenseToFit(QLabel *label)
 {
     const int room = label->contentsRect().width();

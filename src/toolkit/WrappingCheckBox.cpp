@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int CaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap
-    | Qt::TextShowMnemonic;
+constexpr int CaptionFlags
+    = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
 } // namespace
 

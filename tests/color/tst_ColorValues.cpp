@@ -54,8 +54,8 @@ void TestColorValues::hexToNumber_data()
     QTest::newRow("hash alone") << u"#"_s << true << -20;
     QTest::newRow("eight digits fail") << u"12345678"_s << false << 0;
     QTest::newRow("even eight zeros") << u"00000000"_s << false << 0;
-    QTest::newRow("first char code 182 still fits") << (QChar(182) + u"FFFFFF"_s) << true
-                                                     << 2147483647;
+    QTest::newRow("first char code 182 still fits")
+        << (QChar(182) + u"FFFFFF"_s) << true << 2147483647;
     QTest::newRow("first char code 183 overflows") << (QChar(183) + u"000000"_s) << false << 0;
     QTest::newRow("a wide character overflows") << (QChar(0x4E00) + u"123456"_s) << false << 0;
 }

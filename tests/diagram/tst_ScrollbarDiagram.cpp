@@ -10,8 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::array<int, 7> Defaults{0xC0C0C0, 0xFFFFFF, 0xFFFFFF, 0xC0C0C0,
-                                      0x808080, 0x000000, 0xE0E0E0};
+constexpr std::array<int, 7> Defaults {0xC0C0C0, 0xFFFFFF, 0xFFFFFF, 0xC0C0C0,
+                                       0x808080, 0x000000, 0xE0E0E0};
 
 // The colour number shown at a point of the diagram panel's inner area, in twips.
 int shownAt(ScrollbarDiagram &diagram, QPoint twips)
@@ -95,8 +95,8 @@ void TestScrollbarDiagram::everyRectangleShowsItsElement()
 {
     ScrollbarDiagram diagram(Defaults);
     // Distinct colours, so every rectangle must show its own element's.
-    const std::array<int, 7> colors{0x0000C8, 0x00C800, 0xC80000, 0x00C8C8,
-                                    0xC800C8, 0xC8C800, 0x646464};
+    const std::array<int, 7> colors {0x0000C8, 0x00C800, 0xC80000, 0x00C8C8,
+                                     0xC800C8, 0xC8C800, 0x646464};
     for (int element = 0; element < 7; ++element)
         diagram.paintElementColor(element, colors[size_t(element)]);
 
@@ -106,20 +106,24 @@ void TestScrollbarDiagram::everyRectangleShowsItsElement()
     const QImage box = diagram.arrowBox()->grab().toImage();
     const QPoint step = diagram.arrowBox()->pixelRect(QRect(120, 105, 15, 15)).topLeft();
     QCOMPARE(NumberFromColor(box.pixelColor(step)), colors[1]);
-    QCOMPARE(NumberFromColor(box.pixelColor(diagram.arrowBox()->pixelRect(QRect(15, 15, 15, 15))
-                                                .topLeft())),
+    QCOMPARE(NumberFromColor(
+                 box.pixelColor(diagram.arrowBox()->pixelRect(QRect(15, 15, 15, 15)).topLeft())),
              colors[0]); // beside the arrow: the face
 }
 
 void TestScrollbarDiagram::overlapsShowWhatThePointerFinds()
 {
     ScrollbarDiagram diagram(Defaults);
-    const std::array<int, 7> colors{0x0000C8, 0x00C800, 0xC80000, 0x00C8C8,
-                                    0xC800C8, 0xC8C800, 0x646464};
+    const std::array<int, 7> colors {0x0000C8, 0x00C800, 0xC80000, 0x00C8C8,
+                                     0xC800C8, 0xC8C800, 0x646464};
     for (int element = 0; element < 7; ++element)
         diagram.paintElementColor(element, colors[size_t(element)]);
 
-    struct Overlap { QPoint twips; int element; };
+    struct Overlap
+    {
+        QPoint twips;
+        int element;
+    };
     const Overlap overlaps[] = {
         {{1500, 240}, 3}, // 3dlight top band over the darkshadow
         {{1350, 330}, 4}, // shadow over the highlight

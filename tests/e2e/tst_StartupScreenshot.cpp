@@ -33,7 +33,12 @@ void TestStartupScreenshot::diagramShowsTheDefaultColours()
     // 90, 90 in it, and its 2-pixel frame surrounds the drawing.
     const QPoint drawing(6 + 2, window.height() - 352 + 6 + 2);
 
-    struct Probe { const char *element; int x, y; QRgb color; };
+    struct Probe
+    {
+        const char *element;
+        int x, y;
+        QRgb color;
+    };
     const Probe probes[] = {
         {"face (button)", 510, 510, qRgb(0xC0, 0xC0, 0xC0)},
         {"face (thumb)", 900, 2800, qRgb(0xC0, 0xC0, 0xC0)},

@@ -15,8 +15,8 @@ SchemeTexts scheme(const QStringList &texts, bool base)
     return s;
 }
 
-const QStringList Defaults{u"#C0C0C0"_s, u"#FFFFFF"_s, u"#FFFFFF"_s, u"#C0C0C0"_s,
-                           u"#808080"_s, u"#000000"_s, u"#E0E0E0"_s, u"#"_s};
+const QStringList Defaults {u"#C0C0C0"_s, u"#FFFFFF"_s, u"#FFFFFF"_s, u"#C0C0C0"_s,
+                            u"#808080"_s, u"#000000"_s, u"#E0E0E0"_s, u"#"_s};
 
 } // namespace
 
@@ -41,15 +41,16 @@ void TestStyleBlock::elementModeBlock()
     QCOMPARE(lines.last(), QString());
     QCOMPARE(lines[3], u"scrollbar-face-color:#C0C0C0;"_s);
     QCOMPARE(lines[9], u"scrollbar-track-color:#E0E0E0;"_s);
-    QCOMPARE(block, u"<STYLE type=\"text/css\">\r\n<!--\r\nBODY {\r\n"
-                    "scrollbar-face-color:#C0C0C0;\r\n"
-                    "scrollbar-highlight-color:#FFFFFF;\r\n"
-                    "scrollbar-3dlight-color:#C0C0C0;\r\n"
-                    "scrollbar-darkshadow-color:#000000;\r\n"
-                    "scrollbar-shadow-color:#808080;\r\n"
-                    "scrollbar-arrow-color:#000000;\r\n"
-                    "scrollbar-track-color:#E0E0E0;\r\n"
-                    "}\r\n-->\r\n</STYLE>\r\n"_s);
+    QCOMPARE(block,
+             u"<STYLE type=\"text/css\">\r\n<!--\r\nBODY {\r\n"
+             "scrollbar-face-color:#C0C0C0;\r\n"
+             "scrollbar-highlight-color:#FFFFFF;\r\n"
+             "scrollbar-3dlight-color:#C0C0C0;\r\n"
+             "scrollbar-darkshadow-color:#000000;\r\n"
+             "scrollbar-shadow-color:#808080;\r\n"
+             "scrollbar-arrow-color:#000000;\r\n"
+             "scrollbar-track-color:#E0E0E0;\r\n"
+             "}\r\n-->\r\n</STYLE>\r\n"_s);
 
     // Texts go in verbatim, whatever they hold.
     texts[6] = u"#c0c0c0"_s;
@@ -64,8 +65,9 @@ void TestStyleBlock::baseModeBlock()
 {
     const QString block = BuildStyleBlock(scheme({{}, {}, {}, {}, {}, {}, {}, u"#336699"_s}, true));
     QCOMPARE(block.size(), 88);
-    QCOMPARE(block, u"<STYLE type=\"text/css\">\r\n<!--\r\nBODY {\r\n"
-                    "scrollbar-base-color:#336699;\r\n}\r\n-->\r\n</STYLE>\r\n"_s);
+    QCOMPARE(block,
+             u"<STYLE type=\"text/css\">\r\n<!--\r\nBODY {\r\n"
+             "scrollbar-base-color:#336699;\r\n}\r\n-->\r\n</STYLE>\r\n"_s);
 }
 
 void TestStyleBlock::checkLooksAtLengthsOfTheModesTextsOnly()

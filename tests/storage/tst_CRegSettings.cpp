@@ -101,8 +101,7 @@ void TestCRegSettings::allSettingsListsTextValuesOnly()
     QVERIFY(settings.GetAllSettings(u"General"_s).isEmpty());
     settings.SaveSetting(u"General"_s, u"Show Message 1"_s, u"1"_s);
     {
-        QSettings raw(QSettings::NativeFormat, QSettings::UserScope, u"Fernwick"_s,
-                      u"Barwright"_s);
+        QSettings raw(QSettings::NativeFormat, QSettings::UserScope, u"Fernwick"_s, u"Barwright"_s);
         raw.setValue(u"General/Window"_s, QRect(1, 2, 3, 4)); // not a text
     }
     const auto rows = settings.GetAllSettings(u"General"_s);

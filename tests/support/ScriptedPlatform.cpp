@@ -4,8 +4,7 @@
 
 namespace {
 
-template<typename T>
-T takeFirst(std::deque<T> &answers, T fallback)
+template<typename T> T takeFirst(std::deque<T> &answers, T fallback)
 {
     if (answers.empty())
         return fallback;
@@ -30,7 +29,7 @@ int firstButtonResult(int style)
 int ScriptedPlatform::messageBox(QWidget *owner, const QString &text, int style,
                                  const QString &title)
 {
-    const Message message{text, style, title, owner};
+    const Message message {text, style, title, owner};
     messages << message;
     if (whileMessageShown)
         whileMessageShown(message);
@@ -46,7 +45,7 @@ int ScriptedPlatform::chooseColor(QWidget *, int initialColor, bool)
 QString ScriptedPlatform::openFileName(QWidget *, const QString &title, const QString &filter,
                                        const QString &folder)
 {
-    fileDialogs << FileDialog{false, title, filter, folder, {}, {}};
+    fileDialogs << FileDialog {false, title, filter, folder, {}, {}};
     return takeFirst(fileAnswers, QString());
 }
 
@@ -54,7 +53,7 @@ QString ScriptedPlatform::saveFileName(QWidget *, const QString &title, const QS
                                        const QString &folder, const QString &fileName,
                                        const QString &defaultSuffix)
 {
-    fileDialogs << FileDialog{true, title, filter, folder, fileName, defaultSuffix};
+    fileDialogs << FileDialog {true, title, filter, folder, fileName, defaultSuffix};
     return takeFirst(fileAnswers, QString());
 }
 

@@ -24,13 +24,13 @@ private:
     QTemporaryDir m_root;
 };
 
-#define BARWRIGHT_TEST_MAIN(TestObject)                                                          \
-    int main(int argc, char *argv[])                                                             \
-    {                                                                                            \
-        TestSandbox sandbox;                                                                     \
-        QApplication app(argc, argv);                                                            \
-        QApplication::setApplicationName(QStringLiteral("Barwright"));                          \
-        UseDesignFont();                                                                         \
-        TestObject test;                                                                         \
-        return QTest::qExec(&test, argc, argv);                                                  \
+#define BARWRIGHT_TEST_MAIN(TestObject)                                                            \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        TestSandbox sandbox;                                                                       \
+        QApplication app(argc, argv);                                                              \
+        QApplication::setApplicationName(QStringLiteral("Barwright"));                             \
+        UseDesignFont();                                                                           \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -40,24 +40,23 @@ void TestMessageBox::buttonsIconsAndResults_data()
     QTest::addColumn<QMessageBox::StandardButton>("click");
     QTest::addColumn<int>("result");
     const auto yesNoCancel = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    QTest::newRow("save question, yes") << 35 << QMessageBox::Question
-                                        << QMessageBox::StandardButtons(yesNoCancel)
-                                        << QMessageBox::Yes << int(Result::Yes);
-    QTest::newRow("save question, no") << 35 << QMessageBox::Question
-                                       << QMessageBox::StandardButtons(yesNoCancel)
-                                       << QMessageBox::No << int(Result::No);
-    QTest::newRow("save question, cancel") << 35 << QMessageBox::Question
-                                           << QMessageBox::StandardButtons(yesNoCancel)
-                                           << QMessageBox::Cancel << int(Result::Cancel);
+    QTest::newRow("save question, yes")
+        << 35 << QMessageBox::Question << QMessageBox::StandardButtons(yesNoCancel)
+        << QMessageBox::Yes << int(Result::Yes);
+    QTest::newRow("save question, no")
+        << 35 << QMessageBox::Question << QMessageBox::StandardButtons(yesNoCancel)
+        << QMessageBox::No << int(Result::No);
+    QTest::newRow("save question, cancel")
+        << 35 << QMessageBox::Question << QMessageBox::StandardButtons(yesNoCancel)
+        << QMessageBox::Cancel << int(Result::Cancel);
     QTest::newRow("error") << int(Style::Critical) << QMessageBox::Critical
                            << QMessageBox::StandardButtons(QMessageBox::Ok) << QMessageBox::Ok
                            << int(Result::Ok);
     QTest::newRow("notice") << int(Style::Information) << QMessageBox::Information
                             << QMessageBox::StandardButtons(QMessageBox::Ok) << QMessageBox::Ok
                             << int(Result::Ok);
-    QTest::newRow("oops") << 16432 << QMessageBox::Warning
-                          << (QMessageBox::Ok | QMessageBox::Help) << QMessageBox::Ok
-                          << int(Result::Ok);
+    QTest::newRow("oops") << 16432 << QMessageBox::Warning << (QMessageBox::Ok | QMessageBox::Help)
+                          << QMessageBox::Ok << int(Result::Ok);
 }
 
 void TestMessageBox::buttonsIconsAndResults()
