@@ -44,7 +44,7 @@ double waitForMap(Display *display, std::chrono::steady_clock::time_point start)
         fd_set fds;
         FD_ZERO(&fds);
         FD_SET(fd, &fds);
-        timeval timeout {10, 0};
+        timeval timeout{10, 0};
         if (select(fd + 1, &fds, nullptr, nullptr, &timeout) <= 0)
             return -1;
     }

@@ -41,8 +41,8 @@ private:
     ScrollbarDiagram &m_diagram;
     PlatformServices &m_platform;
     QWidget *m_window;
-    std::array<EntryBox *, 8> m_boxes {};
-    std::array<QPushButton *, 8> m_paletteButtons {};
-    std::array<QPushButton *, 8> m_captureButtons {};
-    std::array<QLabel *, 7> m_captions {};
+    std::array<EntryBox *, 8> m_boxes{};
+    std::array<QPushButton *, 8> m_paletteButtons{};
+    std::array<QPushButton *, 8> m_captureButtons{};
+    std::array<QLabel *, 7> m_captions{};
 };

@@ -16,7 +16,7 @@ struct SchemeElement
     const char16_t *defaultText;
 };
 
-inline constexpr std::array<SchemeElement, ElementCount> SchemeElements {{
+inline constexpr std::array<SchemeElement, ElementCount> SchemeElements{{
     {u"Face Color:", u"Label3", u"#C0C0C0"},
     {u"Arrow Color:", u"Label7", u"#FFFFFF"},
     {u"Highlight Color:", u"Label4", u"#FFFFFF"},

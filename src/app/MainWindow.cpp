@@ -32,7 +32,7 @@ constexpr int StatusBarHeight = 285;
 
 std::array<int, ElementCount> defaultElementColors()
 {
-    std::array<int, ElementCount> colors {};
+    std::array<int, ElementCount> colors{};
     for (int i = 0; i < ElementCount; ++i)
         colors[size_t(i)] = HexToColor(QString::fromUtf16(SchemeElements[size_t(i)].defaultText));
     return colors;
@@ -163,7 +163,7 @@ void MainWindow::buildMenus()
 
 void MainWindow::setTabOrder()
 {
-    QList<QWidget *> order {m_generateButton};
+    QList<QWidget *> order{m_generateButton};
     for (int i = 0; i < ElementCount; ++i)
         order << m_rows->box(i) << m_rows->paletteButton(i) << m_rows->captureButton(i);
     order << m_baseColorCheck << m_rows->box(BaseColorIndex)

@@ -38,77 +38,44 @@ struct SystemColor
     QPalette::ColorRole role;
 };
 
-// System colour indices of the colour reference convention, as the desktop's palette
-// shows them.
-std::optional<SystemColor> systemColor(int index)
-{
-    constexpr auto A = QPalette::Active;
-    constexpr auto I = QPalette::Inactive;
-    switch (index) {
-    case 0:
-        return SystemColor {A, QPalette::Button}; // scroll bar
-    case 1:
-        return SystemColor {A, QPalette::Dark}; // desktop
-    case 2:
-        return SystemColor {A, QPalette::Highlight}; // active caption
-    case 3:
-        return SystemColor {I, QPalette::Highlight}; // inactive caption
-    case 4:
-        return SystemColor {A, QPalette::Window}; // menu
-    case 5:
-        return SystemColor {A, QPalette::Base}; // window
-    case 6:
-        return SystemColor {A, QPalette::Shadow}; // window frame
-    case 7:
-        return SystemColor {A, QPalette::WindowText}; // menu text
-    case 8:
-        return SystemColor {A, QPalette::Text}; // window text
-    case 9:
-        return SystemColor {A, QPalette::HighlightedText}; // caption text
-    case 10:
-        return SystemColor {A, QPalette::Button}; // active border
-    case 11:
-        return SystemColor {I, QPalette::Button}; // inactive border
-    case 12:
-        return SystemColor {A, QPalette::Mid}; // application workspace
-    case 13:
-        return SystemColor {A, QPalette::Highlight}; // highlight
-    case 14:
-        return SystemColor {A, QPalette::HighlightedText}; // highlight text
-    case 15:
-        return SystemColor {A, QPalette::Button}; // button face
-    case 16:
-        return SystemColor {A, QPalette::Dark}; // button shadow
-    case 17:
-        return SystemColor {QPalette::Disabled, QPalette::Text}; // grey text
-    case 18:
-        return SystemColor {A, QPalette::ButtonText}; // button text
-    case 19:
-        return SystemColor {I, QPalette::HighlightedText}; // inactive caption text
-    case 20:
-        return SystemColor {A, QPalette::Light}; // button highlight
-    case 21:
-        return SystemColor {A, QPalette::Shadow}; // 3D dark shadow
-    case 22:
-        return SystemColor {A, QPalette::Midlight}; // 3D light
-    case 23:
-        return SystemColor {A, QPalette::ToolTipText}; // info text
-    case 24:
-        return SystemColor {A, QPalette::ToolTipBase}; // info background
-    case 26:
-        return SystemColor {A, QPalette::Link}; // hot-tracked item
-    case 27:
-        return SystemColor {A, QPalette::Highlight}; // active caption gradient
-    case 28:
-        return SystemColor {I, QPalette::Highlight}; // inactive caption gradient
-    case 29:
-        return SystemColor {A, QPalette::Highlight}; // menu highlight
-    case 30:
-        return SystemColor {A, QPalette::Window}; // menu bar
-    default:
-        return std::nullopt;
-    }
-}
+constexpr auto Active = QPalette::Active;
+constexpr auto Inactive = QPalette::Inactive;
+
+// The system colour indices of the colour reference convention, as the desktop's palette shows
+// them. Index 25 names no colour.
+constexpr std::optional<SystemColor> SystemColors[] = {
+    SystemColor{Active, QPalette::Button}, // scroll bar
+    SystemColor{Active, QPalette::Dark}, // desktop
+    SystemColor{Active, QPalette::Highlight}, // active caption
+    SystemColor{Inactive, QPalette::Highlight}, // inactive caption
+    SystemColor{Active, QPalette::Window}, // menu
+    SystemColor{Active, QPalette::Base}, // window
+    SystemColor{Active, QPalette::Shadow}, // window frame
+    SystemColor{Active, QPalette::WindowText}, // menu text
+    SystemColor{Active, QPalette::Text}, // window text
+    SystemColor{Active, QPalette::HighlightedText}, // caption text
+    SystemColor{Active, QPalette::Button}, // active border
+    SystemColor{Inactive, QPalette::Button}, // inactive border
+    SystemColor{Active, QPalette::Mid}, // application workspace
+    SystemColor{Active, QPalette::Highlight}, // highlight
+    SystemColor{Active, QPalette::HighlightedText}, // highlight text
+    SystemColor{Active, QPalette::Button}, // button face
+    SystemColor{Active, QPalette::Dark}, // button shadow
+    SystemColor{QPalette::Disabled, QPalette::Text}, // grey text
+    SystemColor{Active, QPalette::ButtonText}, // button text
+    SystemColor{Inactive, QPalette::HighlightedText}, // inactive caption text
+    SystemColor{Active, QPalette::Light}, // button highlight
+    SystemColor{Active, QPalette::Shadow}, // 3D dark shadow
+    SystemColor{Active, QPalette::Midlight}, // 3D light
+    SystemColor{Active, QPalette::ToolTipText}, // info text
+    SystemColor{Active, QPalette::ToolTipBase}, // info background
+    std::nullopt,
+    SystemColor{Active, QPalette::Link}, // hot-tracked item
+    SystemColor{Active, QPalette::Highlight}, // active caption gradient
+    SystemColor{Inactive, QPalette::Highlight}, // inactive caption gradient
+    SystemColor{Active, QPalette::Highlight}, // menu highlight
+    SystemColor{Active, QPalette::Window}, // menu bar
+};
 
 } // namespace
 
@@ -158,17 +125,17 @@ int TranslateColor(int color)
 {
     const quint32 value = quint32(color);
     if (value & 0x80000000u) {
-        const std::optional<SystemColor> system = systemColor(int(value & 0xFF));
-        if (!system)
+        const quint32 index = value & 0xFF;
+        if (index >= std::size(SystemColors) || !SystemColors[index])
             return 0;
+        const SystemColor *system = &*SystemColors[index];
         return NumberFromColor(QGuiApplication::palette().color(system->group, system->role));
     }
     switch (value >> 24) {
     case 0x00: // a plain colour
     case 0x02: // a colour matched in the palette: its colour part is plain
         return int(value & 0xFFFFFF);
-    default:
-        return 0;
+    default: return 0;
     }
 }
 

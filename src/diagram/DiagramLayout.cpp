@@ -11,7 +11,7 @@ enum Element { Face, Arrow, Highlight, Light3D, Shadow, DarkShadow, Track };
 
 DiagramShape shape(Element element, int index, int left, int top, int width, int height)
 {
-    return DiagramShape {GroupOfElement(element), index, element, QRect(left, top, width, height)};
+    return DiagramShape{GroupOfElement(element), index, element, QRect(left, top, width, height)};
 }
 
 } // namespace
@@ -19,22 +19,14 @@ DiagramShape shape(Element element, int index, int left, int top, int width, int
 QString GroupOfElement(int element)
 {
     switch (element) {
-    case Face:
-        return u"Shape3"_s;
-    case Arrow:
-        return u"Shape7"_s;
-    case Highlight:
-        return u"Shape4"_s;
-    case Light3D:
-        return u"Shape1"_s;
-    case Shadow:
-        return u"Shape2"_s;
-    case DarkShadow:
-        return u"Shape5"_s;
-    case Track:
-        return u"Shape6"_s;
-    default:
-        return {};
+    case Face: return u"Shape3"_s;
+    case Arrow: return u"Shape7"_s;
+    case Highlight: return u"Shape4"_s;
+    case Light3D: return u"Shape1"_s;
+    case Shadow: return u"Shape2"_s;
+    case DarkShadow: return u"Shape5"_s;
+    case Track: return u"Shape6"_s;
+    default: return {};
     }
 }
 

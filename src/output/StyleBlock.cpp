@@ -58,7 +58,7 @@ bool CheckStyleInput(const SchemeTexts &scheme, PlatformServices &platform, QWid
 
 QString BuildStyleBlock(const SchemeTexts &scheme)
 {
-    QStringList lines {u"<STYLE type=\"text/css\">"_s, u"<!--"_s, u"BODY {"_s};
+    QStringList lines{u"<STYLE type=\"text/css\">"_s, u"<!--"_s, u"BODY {"_s};
     if (scheme.baseColor) {
         lines << propertyLine(u"scrollbar-base-color:", scheme.texts[BaseColorIndex]);
     } else {

@@ -22,38 +22,28 @@ ButtonSet buttonsFor(int style)
                 QMessageBox::Cancel};
     case MessageBoxStyle::YesNo:
         return {QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::No};
-    default:
-        return {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok};
+    default: return {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok};
     }
 }
 
 QMessageBox::Icon iconFor(int style)
 {
     switch (style & 0x70) {
-    case MessageBoxStyle::Critical:
-        return QMessageBox::Critical;
-    case MessageBoxStyle::Question:
-        return QMessageBox::Question;
-    case MessageBoxStyle::Exclamation:
-        return QMessageBox::Warning;
-    case MessageBoxStyle::Information:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case MessageBoxStyle::Critical: return QMessageBox::Critical;
+    case MessageBoxStyle::Question: return QMessageBox::Question;
+    case MessageBoxStyle::Exclamation: return QMessageBox::Warning;
+    case MessageBoxStyle::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
     }
 }
 
 int resultFor(QMessageBox::StandardButton button)
 {
     switch (button) {
-    case QMessageBox::Cancel:
-        return MessageBoxResult::Cancel;
-    case QMessageBox::Yes:
-        return MessageBoxResult::Yes;
-    case QMessageBox::No:
-        return MessageBoxResult::No;
-    default:
-        return MessageBoxResult::Ok;
+    case QMessageBox::Cancel: return MessageBoxResult::Cancel;
+    case QMessageBox::Yes: return MessageBoxResult::Yes;
+    case QMessageBox::No: return MessageBoxResult::No;
+    default: return MessageBoxResult::Ok;
     }
 }
 

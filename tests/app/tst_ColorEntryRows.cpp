@@ -72,8 +72,8 @@ void TestColorEntryRows::paste(int index, const QString &text)
 
 void TestColorEntryRows::startsWithTheDefaultScheme()
 {
-    const QStringList defaults {u"#C0C0C0"_s, u"#FFFFFF"_s, u"#FFFFFF"_s, u"#C0C0C0"_s,
-                                u"#808080"_s, u"#000000"_s, u"#E0E0E0"_s, u"#"_s};
+    const QStringList defaults{u"#C0C0C0"_s, u"#FFFFFF"_s, u"#FFFFFF"_s, u"#C0C0C0"_s,
+                               u"#808080"_s, u"#000000"_s, u"#E0E0E0"_s, u"#"_s};
     for (int i = 0; i < 8; ++i)
         QCOMPARE(box(i)->text(), defaults[i]);
     for (int i = 0; i < 7; ++i)
@@ -163,7 +163,7 @@ void TestColorEntryRows::refusedEntriesAreRepairedFromTheDiagram()
 void TestColorEntryRows::baseColourKeepsARefusedEntry()
 {
     box(Base)->put(u"#12G456"_s);
-    QCOMPARE(m_fixture->platform.messageTitles(), QStringList {u"Oops!"_s});
+    QCOMPARE(m_fixture->platform.messageTitles(), QStringList{u"Oops!"_s});
     QCOMPARE(box(Base)->text(), u"#12G456"_s);
     QCOMPARE(box(Base)->selectedText(), u"12G456"_s);
 }
@@ -194,7 +194,7 @@ void TestColorEntryRows::typingOverTheHashGivesAnEightCharacterText()
 void TestColorEntryRows::overflowingEntriesAreRefused()
 {
     box(Light3D)->put(QChar(0xFF) + u"123456"_s);
-    QCOMPARE(m_fixture->platform.messageTitles(), QStringList {u"Oops!"_s});
+    QCOMPARE(m_fixture->platform.messageTitles(), QStringList{u"Oops!"_s});
     QCOMPARE(box(Light3D)->text(), u"#C0C0C0"_s);
     QCOMPARE(shown(Light3D), 0xC0C0C0);
 
@@ -209,7 +209,7 @@ void TestColorEntryRows::paletteButton()
     ScriptedPlatform &platform = m_fixture->platform;
     platform.colorAnswers = {-1};
     QTest::mouseClick(m_fixture->window->findChild<QPushButton *>(u"selbttn2"_s), Qt::LeftButton);
-    QCOMPARE(platform.colorRequests, QList<int> {0xFFFFFF});
+    QCOMPARE(platform.colorRequests, QList<int>{0xFFFFFF});
     QCOMPARE(box(Highlight)->text(), u"#FFFFFF"_s);
     QVERIFY(!SchemeChanged);
 

@@ -104,7 +104,7 @@ void TestMainWindow::menusListEveryEntryInOrder()
             QVERIFY(entry->shortcut().isEmpty());
         }
     }
-    const QStringList expected {
+    const QStringList expected{
         u"&File"_s,
         u"mnuFileCopy &Generate Code"_s,
         u"mnuFileASP &Actual Size Preview"_s,
@@ -129,7 +129,7 @@ void TestMainWindow::menusListEveryEntryInOrder()
 void TestMainWindow::tabOrderStartsAtGenerateCode()
 {
     QCOMPARE(window()->focusWidget()->objectName(), u"Command1"_s);
-    QStringList expected {u"Command1"_s};
+    QStringList expected{u"Command1"_s};
     for (int i = 0; i < 7; ++i)
         expected << u"txtclr%1"_s.arg(i) << u"selbttn%1"_s.arg(i) << u"cmdCC%1"_s.arg(i);
     expected << u"chkBC"_s << u"txtclr7"_s << u"selbttn7"_s << u"cmdCC7"_s << u"Command3"_s

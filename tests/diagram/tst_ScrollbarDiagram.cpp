@@ -10,8 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::array<int, 7> Defaults {0xC0C0C0, 0xFFFFFF, 0xFFFFFF, 0xC0C0C0,
-                                       0x808080, 0x000000, 0xE0E0E0};
+constexpr std::array<int, 7> Defaults{0xC0C0C0, 0xFFFFFF, 0xFFFFFF, 0xC0C0C0,
+                                      0x808080, 0x000000, 0xE0E0E0};
 
 // The colour number shown at a point of the diagram panel's inner area, in twips.
 int shownAt(ScrollbarDiagram &diagram, QPoint twips)
@@ -95,8 +95,8 @@ void TestScrollbarDiagram::everyRectangleShowsItsElement()
 {
     ScrollbarDiagram diagram(Defaults);
     // Distinct colours, so every rectangle must show its own element's.
-    const std::array<int, 7> colors {0x0000C8, 0x00C800, 0xC80000, 0x00C8C8,
-                                     0xC800C8, 0xC8C800, 0x646464};
+    const std::array<int, 7> colors{0x0000C8, 0x00C800, 0xC80000, 0x00C8C8,
+                                    0xC800C8, 0xC8C800, 0x646464};
     for (int element = 0; element < 7; ++element)
         diagram.paintElementColor(element, colors[size_t(element)]);
 
@@ -114,8 +114,8 @@ void TestScrollbarDiagram::everyRectangleShowsItsElement()
 void TestScrollbarDiagram::overlapsShowWhatThePointerFinds()
 {
     ScrollbarDiagram diagram(Defaults);
-    const std::array<int, 7> colors {0x0000C8, 0x00C800, 0xC80000, 0x00C8C8,
-                                     0xC800C8, 0xC8C800, 0x646464};
+    const std::array<int, 7> colors{0x0000C8, 0x00C800, 0xC80000, 0x00C8C8,
+                                    0xC800C8, 0xC8C800, 0x646464};
     for (int element = 0; element < 7; ++element)
         diagram.paintElementColor(element, colors[size_t(element)]);
 

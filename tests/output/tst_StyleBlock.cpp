@@ -15,8 +15,8 @@ SchemeTexts scheme(const QStringList &texts, bool base)
     return s;
 }
 
-const QStringList Defaults {u"#C0C0C0"_s, u"#FFFFFF"_s, u"#FFFFFF"_s, u"#C0C0C0"_s,
-                            u"#808080"_s, u"#000000"_s, u"#E0E0E0"_s, u"#"_s};
+const QStringList Defaults{u"#C0C0C0"_s, u"#FFFFFF"_s, u"#FFFFFF"_s, u"#C0C0C0"_s,
+                           u"#808080"_s, u"#000000"_s, u"#E0E0E0"_s, u"#"_s};
 
 } // namespace
 

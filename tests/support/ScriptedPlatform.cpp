@@ -17,10 +17,8 @@ int firstButtonResult(int style)
 {
     switch (style & 0xF) {
     case MessageBoxStyle::YesNoCancel:
-    case MessageBoxStyle::YesNo:
-        return MessageBoxResult::Yes;
-    default:
-        return MessageBoxResult::Ok;
+    case MessageBoxStyle::YesNo: return MessageBoxResult::Yes;
+    default: return MessageBoxResult::Ok;
     }
 }
 
@@ -29,7 +27,7 @@ int firstButtonResult(int style)
 int ScriptedPlatform::messageBox(QWidget *owner, const QString &text, int style,
                                  const QString &title)
 {
-    const Message message {text, style, title, owner};
+    const Message message{text, style, title, owner};
     messages << message;
     if (whileMessageShown)
         whileMessageShown(message);
@@ -45,7 +43,7 @@ int ScriptedPlatform::chooseColor(QWidget *, int initialColor, bool)
 QString ScriptedPlatform::openFileName(QWidget *, const QString &title, const QString &filter,
                                        const QString &folder)
 {
-    fileDialogs << FileDialog {false, title, filter, folder, {}, {}};
+    fileDialogs << FileDialog{false, title, filter, folder, {}, {}};
     return takeFirst(fileAnswers, QString());
 }
 
@@ -53,7 +51,7 @@ QString ScriptedPlatform::saveFileName(QWidget *, const QString &title, const QS
                                        const QString &folder, const QString &fileName,
                                        const QString &defaultSuffix)
 {
-    fileDialogs << FileDialog {true, title, filter, folder, fileName, defaultSuffix};
+    fileDialogs << FileDialog{true, title, filter, folder, fileName, defaultSuffix};
     return takeFirst(fileAnswers, QString());
 }
 

@@ -112,9 +112,9 @@ void TestEntryBox::nestedPutsRunBeforeTheOuterHandlerGoesOn()
         seen << u"out:"_s + box->text();
     });
     box->put(u"12345678"_s);
-    QCOMPARE(seen,
-             (QStringList {u"in:12345678"_s, u"in:#12345678"_s, u"out:#12345678"_s,
-                           u"out:#12345678"_s}));
+    QCOMPARE(
+        seen,
+        (QStringList{u"in:12345678"_s, u"in:#12345678"_s, u"out:#12345678"_s, u"out:#12345678"_s}));
     QCOMPARE(box->text(), u"#12345678"_s);
 }
 
