@@ -98,6 +98,35 @@ void ColorEntryRows::setBaseColorMode(bool on)
     }
 }
 
+void ColorEntryRows::setCaptionMarked(int element, bool marked)
+{
+    QLabel *caption = m_captions[size_t(element)];
+    QPalette palette = caption->palette();
+    palette.setColor(QPalette::WindowText, marked ? Qt::red : Qt::black);
+    caption->setPalette(palette);
+}
+
+void ColorEntryRows::markCaption(int element)
+{
+    for (int i = 0; i < ElementCount; ++i)
+        setCaptionMarked(i, i == element);
+}
+
+void ColorEntryRows::markArrowOrFace(bool arrow)
+{
+    constexpr int Face = 0;
+    constexpr int Arrow = 1;
+    setCaptionMarked(arrow ? Arrow : Face, true);
+    setCaptionMarked(arrow ? Face : Arrow, false);
+}
+
+void ColorEntryRows::selectBox(int index)
+{
+    EntryBox *box = m_boxes[size_t(index)];
+    box->setFocus();
+    box->select(0, int(box->text().size()));
+}
+
 // Runs on every put and every edit, and again, nested, for its own puts.
 void ColorEntryRows::handleChange(int index)
 {

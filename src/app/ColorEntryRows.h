@@ -32,11 +32,22 @@ public:
     // Rows 0 to 6 are usable in seven-colour mode, row 7 in base-colour mode.
     void setBaseColorMode(bool on);
 
+    // Captions are marked red and unmarked black. Marks one element's caption and unmarks the
+    // others; -1 unmarks all.
+    void markCaption(int element);
+    // Marks the arrow's caption and unmarks the face's, or the other way round; the other
+    // captions stay as they are.
+    void markArrowOrFace(bool arrow);
+
+    // Gives a box the focus with its whole text selected.
+    void selectBox(int index);
+
 private:
     void buildRow(int index, QWidget *frame, QPoint boxTwips, int buttonsLeftTwips,
                   int buttonsTopTwips, const QIcon &palettePicture, const QIcon &capturePicture);
     void handleChange(int index);
     void choosePaletteColor(int index);
+    void setCaptionMarked(int element, bool marked);
 
     ScrollbarDiagram &m_diagram;
     PlatformServices &m_platform;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 // The scheme's elements, by element index: 0 face, 1 arrow, 2 highlight, 3 3dlight, 4 shadow,
@@ -28,3 +30,11 @@ inline constexpr std::array<SchemeElement, ElementCount> SchemeElements{{
 
 // The base colour box starts without a colour.
 inline constexpr char16_t BaseColorDefaultText[] = u"#";
+
+// The scheme as the main window's controls hold it: the texts of the eight entry boxes by
+// element index, and whether the base-colour check box is ticked.
+struct SchemeTexts
+{
+    std::array<QString, EntryCount> texts;
+    bool baseColor = false;
+};

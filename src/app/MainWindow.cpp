@@ -2,12 +2,15 @@
 
 #include "ColorEntryRows.h"
 #include "ElementTable.h"
+#include "NoticeDialog.h"
+#include "SchemeCommands.h"
 #include "color/ColorValues.h"
 #include "diagram/DiagramLayout.h"
 #include "diagram/ScrollbarDiagram.h"
 #include "storage/SchemeState.h"
 #include "toolkit/DefaultButton.h"
 #include "toolkit/EntryBox.h"
+#include "toolkit/MessageBox.h"
 #include "toolkit/PlatformServices.h"
 #include "toolkit/Twips.h"
 #include "toolkit/Windows.h"
@@ -18,6 +21,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -29,6 +33,10 @@ namespace {
 constexpr int ClientWidth = 5850;
 constexpr int ClientHeight = 5280;
 constexpr int StatusBarHeight = 285;
+
+const NoticeDialog::Layout BaseColorNoticeLayout{
+    QSize(4800, 2850), QRect(180, 270, 480, 480), QRect(900, 180, 3735, 1755),
+    QRect(480, 2010, 3900, 285), QRect(1800, 2370, 1215, 375)};
 
 std::array<int, ElementCount> defaultElementColors()
 {
@@ -54,6 +62,7 @@ MainWindow::MainWindow(PlatformServices &platform, QWidget *parent)
     buildControls();
     buildMenus();
     setTabOrder();
+    connectDiagram();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     startUp();
 }
@@ -113,6 +122,8 @@ void MainWindow::buildControls()
     m_generateButton
         = commandButton(u"Command1"_s, tr("&Generate Code"), QRect(3960, 4500, 1815, 465));
     DefaultButton::install(this, m_generateButton);
+    connect(m_saveButton, &QPushButton::clicked, this, &MainWindow::saveScheme);
+    connect(m_loadButton, &QPushButton::clicked, this, &MainWindow::loadScheme);
 
     statusBar()->setObjectName(u"StatusBar1"_s);
     statusBar()->setSizeGripEnabled(false);
@@ -141,8 +152,10 @@ void MainWindow::buildMenus()
     menuEntry(file, u"mnuFileCopy"_s, tr("&Generate Code"));
     menuEntry(file, u"mnuFileASP"_s, tr("&Actual Size Preview"));
     file->addSeparator();
-    menuEntry(file, u"mnuFileSave"_s, tr("&Save Color Scheme"));
-    menuEntry(file, u"mnuFileLoad"_s, tr("&Load Color Scheme"));
+    connect(menuEntry(file, u"mnuFileSave"_s, tr("&Save Color Scheme")), &QAction::triggered, this,
+            &MainWindow::saveScheme);
+    connect(menuEntry(file, u"mnuFileLoad"_s, tr("&Load Color Scheme")), &QAction::triggered, this,
+            &MainWindow::loadScheme);
     file->addSeparator();
     menuEntry(file, u"mnuFileOES"_s, tr("Save as &Outlook Express Stationery"));
     file->addSeparator();
@@ -151,7 +164,8 @@ void MainWindow::buildMenus()
 
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(u"mnuEdit"_s);
-    menuEntry(edit, u"mnuEditRestDef"_s, tr("&Restore Defaults"));
+    connect(menuEntry(edit, u"mnuEditRestDef"_s, tr("&Restore Defaults")), &QAction::triggered,
+            this, &MainWindow::restoreDefaults);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(u"mnuHelp"_s);
@@ -183,11 +197,91 @@ void MainWindow::startUp()
     SchemeChanged = false;
 }
 
+void MainWindow::connectDiagram()
+{
+    connect(m_diagram, &ScrollbarDiagram::elementPointed, m_rows, &ColorEntryRows::markCaption);
+    connect(m_diagram, &ScrollbarDiagram::arrowBoxPointed, m_rows,
+            &ColorEntryRows::markArrowOrFace);
+    connect(m_diagram, &ScrollbarDiagram::elementReleased, this, [this](int element) {
+        if (m_baseColorCheck->isChecked())
+            return;
+        if (element >= 0)
+            m_rows->selectBox(element);
+        else
+            m_rows->markCaption(-1);
+    });
+    // Moving onto the window's background or the colours frame unmarks every caption.
+    for (QWidget *background : {centralWidget(), static_cast<QWidget *>(m_colorsFrame)}) {
+        background->setMouseTracking(true);
+        background->installEventFilter(this);
+    }
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove
+        && (watched == centralWidget() || watched == m_colorsFrame))
+        m_rows->markCaption(-1);
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::chkBC_Click()
 {
     const bool on = m_baseColorCheck->isChecked();
+    if (on && NoticeDialog::isWanted(u"Show Message 2"_s)) {
+        NoticeDialog notice(
+            tr("Selecting this option allows you to just define a base color for the scrollbars "
+               "without defining colors for each individual element. I.E. then colors the rest "
+               "of the elements automatically based on that color when a user loads your page. "
+               "The big scrollbar example image at left is not available if you choose this "
+               "option. You must use \"Actual Size Preview\" to see the results."),
+            u"Show Message 2"_s, BaseColorNoticeLayout, this);
+        notice.setObjectName(u"msg2"_s);
+        notice.exec();
+    }
     m_rows->setBaseColorMode(on);
     m_diagram->setExamplePanelShown(on);
+}
+
+bool MainWindow::offerToSave(const QString &question, bool giveUpWhenNotSaved)
+{
+    if (!SchemeChanged)
+        return true;
+    const int answer = m_platform.messageBox(
+        this, question, MessageBoxStyle::YesNoCancel | MessageBoxStyle::Question,
+        tr("Save Changes?"));
+    if (answer == MessageBoxResult::Cancel)
+        return false;
+    if (answer == MessageBoxResult::Yes)
+        return SaveColorScheme(*this) || !giveUpWhenNotSaved;
+    return true;
+}
+
+void MainWindow::saveScheme()
+{
+    SaveColorScheme(*this);
+}
+
+void MainWindow::loadScheme()
+{
+    if (offerToSave(tr("You have made changes to the current color scheme. Would you like to "
+                       "save it before loading another?"),
+                    true))
+        LoadColorScheme(*this, QString());
+}
+
+void MainWindow::restoreDefaults()
+{
+    // Unlike closing and loading, restoring goes on when the save is cancelled.
+    if (!offerToSave(tr("This will restore all color values to the program defaults. Would you "
+                        "like to save the current color scheme first?"),
+                     false))
+        return;
+    m_baseColorCheck->setChecked(false);
+    chkBC_Click();
+    entryBox(BaseColorIndex)->put(QString::fromUtf16(BaseColorDefaultText));
+    for (int i = 0; i < ElementCount; ++i)
+        entryBox(i)->put(QString::fromUtf16(SchemeElements[size_t(i)].defaultText));
 }
 
 void MainWindow::Launch(QWidget *owner, const QString &target)
@@ -202,6 +296,12 @@ void MainWindow::exitProgram()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!offerToSave(tr("You have made changes to the current color scheme. Would you like to "
+                        "save it before exiting?"),
+                     true)) {
+        event->ignore();
+        return;
+    }
     CloseOtherWindows(this);
     event->accept();
 }

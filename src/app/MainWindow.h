@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/StyleBlock.h"
+#include "ElementTable.h"
 
 #include <QMainWindow>
 
@@ -41,6 +41,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -50,6 +51,13 @@ private:
     QPushButton *commandButton(const QString &name, const QString &caption, QRect twips);
     QAction *menuEntry(QMenu *menu, const QString &name, const QString &caption);
 
+    void connectDiagram();
+    // Asks "Save Changes?" when the scheme has changed; false when the user gives up.
+    bool offerToSave(const QString &question, bool giveUpWhenNotSaved);
+
+    void saveScheme();
+    void loadScheme();
+    void restoreDefaults();
     void exitProgram();
 
     PlatformServices &m_platform;

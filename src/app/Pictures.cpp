@@ -9,13 +9,11 @@
 
 namespace {
 
-constexpr int Side = 16;
-
-QIcon drawn(const std::function<void(QPainter &)> &draw)
+QIcon drawn(const std::function<void(QPainter &)> &draw, int side = 16)
 {
     QIcon icon;
     for (const qreal ratio : {1.0, 2.0}) {
-        QPixmap pixmap(QSize(Side, Side) * ratio);
+        QPixmap pixmap(QSize(side, side) * ratio);
         pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
@@ -79,6 +77,28 @@ void drawEyedropper(QPainter &painter)
     painter.drawRect(QRectF(7.0, 9.5, 2.0, 2.5));
 }
 
+void drawInformation(QPainter &painter)
+{
+    // A rounded speech bubble with its tail at the lower left, and a serif "i".
+    QPainterPath bubble;
+    bubble.addRoundedRect(QRectF(2, 2, 28, 21), 7, 7);
+    QPainterPath tail;
+    tail.moveTo(8, 20);
+    tail.lineTo(5, 30);
+    tail.lineTo(16, 21);
+    tail.closeSubpath();
+    painter.setPen(QPen(QColor(0x1B, 0x4F, 0x9C), 1.4));
+    painter.setBrush(QColor(0xF4, 0xF8, 0xFF));
+    painter.drawPath(bubble.united(tail));
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x1B, 0x4F, 0x9C));
+    painter.drawEllipse(QPointF(16, 7.5), 2.1, 2.1);
+    painter.drawRect(QRectF(14.4, 10.5, 3.2, 8.5));
+    painter.drawRect(QRectF(12.6, 10.5, 3.5, 1.6));
+    painter.drawRect(QRectF(12.6, 17.6, 6.8, 1.6));
+}
+
 } // namespace
 
 QIcon PalettePicture()
@@ -89,4 +109,9 @@ QIcon PalettePicture()
 QIcon CapturePicture()
 {
     return drawn(drawEyedropper);
+}
+
+QIcon InformationPicture()
+{
+    return drawn(drawInformation, 32);
 }

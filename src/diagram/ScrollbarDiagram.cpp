@@ -1,8 +1,12 @@
 #include "ScrollbarDiagram.h"
 
+#include "DiagramHitTest.h"
 #include "DiagramLayout.h"
+#include "ExamplePanel.h"
 #include "color/ColorValues.h"
 #include "toolkit/Twips.h"
+
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -19,7 +23,7 @@ constexpr int DiagramElements = 7;
 ScrollbarDiagram::ScrollbarDiagram(const std::array<int, 7> &initialColors, QWidget *parent)
     : ShapePanel(DiagramLayout::PanelShapes(), parent)
     , m_arrowBox(new ShapePanel(DiagramLayout::ArrowShapes(), this))
-    , m_examplePanel(new QWidget(this))
+    , m_examplePanel(new ExamplePanel(this))
 {
     setObjectName(u"Picture1"_s);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -33,13 +37,11 @@ ScrollbarDiagram::ScrollbarDiagram(const std::array<int, 7> &initialColors, QWid
     m_arrowBox->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_arrowBox->setLineWidth(1);
     m_arrowBox->setGeometry(pixelRect(DiagramLayout::ArrowBox));
+    m_arrowBox->setMouseTracking(true);
+    m_arrowBox->installEventFilter(this);
+    setMouseTracking(true);
 
-    m_examplePanel->setObjectName(u"Picture4"_s);
     m_examplePanel->setGeometry(pixelRect(DiagramLayout::ExamplePanel));
-    m_examplePanel->setAutoFillBackground(true);
-    QPalette white = m_examplePanel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    m_examplePanel->setPalette(white);
     m_examplePanel->hide();
 
     for (int element = 0; element < DiagramElements; ++element)
@@ -87,4 +89,46 @@ void ScrollbarDiagram::setExamplePanelShown(bool shown)
 {
     m_examplePanel->setVisible(shown);
     m_arrowBox->setVisible(!shown);
+}
+
+QPointF ScrollbarDiagram::twipsAt(const ShapePanel &panel, QPointF position) const
+{
+    // Pointer positions count from the inner area, in twips.
+    return (position - panel.contentsRect().topLeft()) * TwipsPerPixel;
+}
+
+int ScrollbarDiagram::elementAt(QPointF position) const
+{
+    const QRect box = m_arrowBox->geometry().translated(-contentsRect().topLeft());
+    const QRect boxTwips(box.topLeft() * TwipsPerPixel, box.size() * TwipsPerPixel);
+    return OuterHitTest(twipsAt(*this, position), shapes(), boxTwips);
+}
+
+void ScrollbarDiagram::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT elementPointed(elementAt(event->position()));
+}
+
+void ScrollbarDiagram::mouseReleaseEvent(QMouseEvent *event)
+{
+    Q_EMIT elementReleased(elementAt(event->position()));
+}
+
+bool ScrollbarDiagram::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_arrowBox)
+        return false;
+    if (event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const bool onArrow
+        = ArrowHitTest(twipsAt(*m_arrowBox, mouse->position()), m_arrowBox->shapes());
+    if (event->type() == QEvent::MouseMove)
+        Q_EMIT arrowBoxPointed(onArrow);
+    else if (onArrow)
+        Q_EMIT elementReleased(ArrowElement);
+    else if (m_arrowBox->rect().contains(mouse->position().toPoint()))
+        // Around the arrow the pointer marks the face, so a click there selects the face.
+        Q_EMIT elementReleased(FaceElement);
+    return false;
 }

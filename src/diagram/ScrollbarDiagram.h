@@ -31,7 +31,22 @@ public:
     ShapePanel *arrowBox() const { return m_arrowBox; }
     QWidget *examplePanel() const { return m_examplePanel; }
 
+Q_SIGNALS:
+    // The pointer moved over the drawing onto an element's rectangles, or onto none (-1).
+    void elementPointed(int element);
+    // The pointer moved over the arrow box: onto the arrow, or onto the face around it.
+    void arrowBoxPointed(bool onArrow);
+    // A mouse button was released over an element's rectangles, or over none (-1).
+    void elementReleased(int element);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    QPointF twipsAt(const ShapePanel &panel, QPointF position) const;
+    int elementAt(QPointF position) const;
     const ShapePanel &panelOf(int element) const;
 
     ShapePanel *m_arrowBox;

@@ -1,19 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "app/ElementTable.h"
 
-#include <array>
+#include <QString>
 
 class PlatformServices;
 class QWidget;
-
-// The scheme as the main window's controls hold it: the texts of the eight entry boxes by
-// element index, and whether the base-colour check box is ticked.
-struct SchemeTexts
-{
-    std::array<QString, 8> texts;
-    bool baseColor = false;
-};
 
 // Whether every text the scheme's mode uses is complete (7 characters). On the first that is
 // not, tells the user in an "Error" message and returns false.

@@ -1,10 +1,19 @@
 #include "ProgramFolder.h"
 
 #include <QDir>
+#include <QTemporaryFile>
 
 QString PathInFolder(const QString &folder, const QString &fileName)
 {
     if (folder.endsWith(u'/') || folder.endsWith(QDir::separator()))
         return folder + fileName;
     return folder + QDir::separator() + fileName;
+}
+
+bool IsWritableFolder(const QString &folder)
+{
+    if (folder.isEmpty())
+        return false;
+    QTemporaryFile probe(PathInFolder(folder, QStringLiteral(".write-test-XXXXXX")));
+    return probe.open();
 }

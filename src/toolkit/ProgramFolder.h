@@ -5,3 +5,6 @@
 // The path of a file in a folder, with exactly one separator between them, whether or not
 // the folder text already ends with one (as a drive's root folder does).
 QString PathInFolder(const QString &folder, const QString &fileName);
+
+// Whether new files can be made in a folder (tried, not guessed from permission bits).
+bool IsWritableFolder(const QString &folder);

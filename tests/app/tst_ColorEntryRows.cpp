@@ -1,5 +1,6 @@
 #include "color/ColorValues.h"
 #include "diagram/ScrollbarDiagram.h"
+#include "storage/CRegSettings.h"
 #include "storage/SchemeState.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
@@ -227,6 +228,7 @@ void TestColorEntryRows::paletteButton()
     QVERIFY(SchemeChanged);
 
     // The base colour's "#" opens the dialog on #FFFFEC.
+    ProgramSettings().SaveSetting(u"General"_s, u"Show Message 2"_s, u"0"_s);
     m_fixture->window->baseColorCheck()->setChecked(true);
     platform.colorAnswers = {0x336699};
     QTest::mouseClick(m_fixture->window->findChild<QPushButton *>(u"selbttn7"_s), Qt::LeftButton);

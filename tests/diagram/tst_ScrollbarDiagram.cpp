@@ -153,7 +153,7 @@ void TestScrollbarDiagram::examplePanelCoversTheDrawing()
     QVERIFY(diagram.examplePanel()->isVisible());
     QVERIFY(!diagram.arrowBox()->isVisible());
     QVERIFY(diagram.examplePanel()->geometry().contains(diagram.contentsRect()));
-    QCOMPARE(shownAt(diagram, {900, 900}), 0xFFFFFF);
+    QCOMPARE(shownAt(diagram, {900, 1800}), 0xFFFFFF);
 
     diagram.setExamplePanelShown(false);
     QVERIFY(diagram.arrowBox()->isVisible());

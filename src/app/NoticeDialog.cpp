@@ -1,0 +1,69 @@
+#include "NoticeDialog.h"
+
+#include "Pictures.h"
+#include "storage/CRegSettings.h"
+#include "toolkit/Twips.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Section = u"General"_s;
+
+QRect pixels(const QRect &twips)
+{
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+} // namespace
+
+NoticeDialog::NoticeDialog(const QString &text, const QString &settingName, const Layout &layout,
+                           QWidget *owner)
+    : QDialog(owner,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_settingName(settingName)
+    , m_showAgain(new QCheckBox(tr("Show this message again in the future."), this))
+{
+    setWindowTitle(tr("Important Message"));
+    setFixedSize(twipsSize(layout.client.width(), layout.client.height()));
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(u"Image1"_s);
+    picture->setPixmap(InformationPicture().pixmap(32));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setGeometry(pixels(layout.picture));
+
+    auto *message = new QLabel(text, this);
+    message->setObjectName(u"Label1"_s);
+    message->setWordWrap(true);
+    message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    message->setGeometry(pixels(layout.text));
+
+    m_showAgain->setObjectName(u"Check1"_s);
+    m_showAgain->setChecked(true);
+    m_showAgain->setGeometry(pixels(layout.check));
+
+    auto *ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(u"OKButton"_s);
+    ok->setGeometry(pixels(layout.ok));
+    ok->setDefault(true);
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &NoticeDialog::storeChoice);
+}
+
+bool NoticeDialog::isWanted(const QString &settingName)
+{
+    return ProgramSettings().GetSetting(Section, settingName, u"1"_s) == u"1";
+}
+
+void NoticeDialog::storeChoice()
+{
+    ProgramSettings().SaveSetting(Section, m_settingName,
+                                  m_showAgain->isChecked() ? u"1"_s : u"0"_s);
+    accept();
+}

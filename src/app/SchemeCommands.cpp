@@ -1,0 +1,120 @@
+#include "SchemeCommands.h"
+
+#include "MainWindow.h"
+#include "storage/SchemeFile.h"
+#include "storage/SchemeState.h"
+#include "toolkit/EntryBox.h"
+#include "toolkit/MessageBox.h"
+#include "toolkit/PlatformServices.h"
+#include "toolkit/ProgramFolder.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SchemeCommands", text);
+}
+
+QString trimmedBlanks(QString text)
+{
+    while (text.startsWith(u' '))
+        text.remove(0, 1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+// The program's folder when schemes can be saved there, the user's documents otherwise.
+QString dialogFolder(const PlatformServices &platform)
+{
+    const QString program = platform.programFolder();
+    if (IsWritableFolder(program))
+        return program;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void applyLoadedScheme(MainWindow &window, const SchemeFileContent &content)
+{
+    QCheckBox *baseColor = window.baseColorCheck();
+    if (content.baseColor) {
+        window.chkBC_Click();
+        baseColor->setChecked(true);
+        window.entryBox(BaseColorIndex)->put(content.baseText);
+    } else {
+        baseColor->setChecked(false);
+        for (int i = 0; i < ElementCount; ++i)
+            window.entryBox(i)->put(content.elementTexts[size_t(i)]);
+    }
+}
+
+} // namespace
+
+QString ShowSaveDialog(PlatformServices &platform, QWidget *owner, const QString &filter,
+                       const QString &title, const QString &folder, bool emptyName)
+{
+    const QString name = emptyName ? QString() : FileNameOf(CurrentSchemeFile);
+    QString path
+        = trimmedBlanks(platform.saveFileName(owner, title, filter, folder, name, u"brw"_s));
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += path.endsWith(u'.') ? u"brw"_s : u".brw"_s;
+    return path;
+}
+
+QString ShowOpenDialog(PlatformServices &platform, QWidget *owner, const QString &filter,
+                       const QString &title, const QString &folder)
+{
+    return trimmedBlanks(platform.openFileName(owner, title, filter, folder));
+}
+
+bool SaveColorScheme(MainWindow &window)
+{
+    PlatformServices &platform = window.platform();
+    const QString path
+        = ShowSaveDialog(platform, &window, tr("BRW Color Scheme Files (*.brw)|*.brw"),
+                         tr("Save Color Scheme as..."), dialogFolder(platform), false);
+    if (path.isEmpty())
+        return false;
+
+    CurrentSchemeFile = path;
+    const QString error = WriteSchemeFile(path, window.schemeTexts());
+    if (!error.isEmpty()) {
+        platform.messageBox(&window,
+                            tr("Barwright could not perform this operation due to the following "
+                               "error:")
+                                + u"\r\n\r\n\""_s + error + u'"',
+                            MessageBoxStyle::Critical, tr("Error"));
+        return false;
+    }
+    SchemeChanged = false;
+    return true;
+}
+
+void LoadColorScheme(MainWindow &window, const QString &name)
+{
+    PlatformServices &platform = window.platform();
+    QString path = name;
+    if (path.isEmpty())
+        path = ShowOpenDialog(platform, &window, tr("BRW Color Scheme Files(*.brw)|*.brw"),
+                              tr("Load Color Scheme..."), dialogFolder(platform));
+    if (path.isEmpty())
+        return;
+
+    CurrentSchemeFile = path.section(QChar(0), 0, 0);
+    if (!HasSchemeHeader(CurrentSchemeFile)) {
+        platform.messageBox(&window,
+                            tr("Could not load ") + u'"' + FileNameOf(CurrentSchemeFile) + u'"'
+                                + tr(". The file is either corrupt, not a valid Barwright color "
+                                     "scheme file, or no longer exists."),
+                            MessageBoxStyle::Exclamation, tr("Oops!"));
+        return;
+    }
+    applyLoadedScheme(window, ReadSchemeFile(CurrentSchemeFile));
+    SchemeChanged = false;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class MainWindow;
+class PlatformServices;
+class QWidget;
+
+// Saving the scheme to a ".brw" file and loading one, on the main window's controls.
+
+// Asks for a file name and saves the scheme there. False when the user cancels, and when the
+// file could not be written (after telling the user), so nothing counts as saved that is not.
+bool SaveColorScheme(MainWindow &window);
+
+// Loads a scheme file into the controls; an empty name asks the user for one.
+void LoadColorScheme(MainWindow &window, const QString &name);
+
+// The file dialogs. The filter is "description|pattern" pairs. A name typed without an
+// extension gets ".brw". Both return the chosen path, or an empty text.
+QString ShowSaveDialog(PlatformServices &platform, QWidget *owner, const QString &filter,
+                       const QString &title, const QString &folder, bool emptyName);
+QString ShowOpenDialog(PlatformServices &platform, QWidget *owner, const QString &filter,
+                       const QString &title, const QString &folder);
