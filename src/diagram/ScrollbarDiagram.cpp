@@ -37,7 +37,9 @@ ScrollbarDiagram::ScrollbarDiagram(const std::array<int, 7> &initialColors, QWid
     m_arrowBox->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_arrowBox->setLineWidth(1);
     m_arrowBox->setGeometry(pixelRect(DiagramLayout::ArrowBox));
+    // The arrow box answers for the pointer over it; the drawing below hears nothing then.
     m_arrowBox->setMouseTracking(true);
+    m_arrowBox->setAttribute(Qt::WA_NoMousePropagation);
     m_arrowBox->installEventFilter(this);
     setMouseTracking(true);
 

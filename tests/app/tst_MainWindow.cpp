@@ -1,4 +1,6 @@
 #include "app/MainWindow.h"
+#include "diagram/ScrollbarDiagram.h"
+#include "storage/CRegSettings.h"
 #include "storage/SchemeState.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
@@ -24,11 +26,11 @@ private Q_SLOTS:
     void cleanup();
 
     void windowIsFixedWithTheDesignedClientArea();
-    void controlsStandWhereTheyAreDesigned_data();
-    void controlsStandWhereTheyAreDesigned();
     void menusListEveryEntryInOrder();
     void tabOrderStartsAtGenerateCode();
     void captionsAreComplete();
+    void pointingAtTheDiagramMarksCaptions();
+    void releasingOverTheDiagramSelectsABox();
     void closingAnUnchangedSchemeAsksNothing();
     void exitEndsAtOnceWithoutAsking();
 
@@ -59,39 +61,6 @@ void TestMainWindow::windowIsFixedWithTheDesignedClientArea()
     const Qt::WindowFlags flags = window()->windowFlags();
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-}
-
-void TestMainWindow::controlsStandWhereTheyAreDesigned_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<QRect>("twips");
-    QTest::newRow("diagram") << u"Picture1"_s << u"client"_s << QRect(90, 90, 1875, 4845);
-    QTest::newRow("colors frame") << u"Frame1"_s << u"client"_s << QRect(2070, 0, 3705, 3915);
-    QTest::newRow("base frame") << u"Frame2"_s << u"Frame1"_s << QRect(90, 3120, 3525, 705);
-    QTest::newRow("face box") << u"txtclr0"_s << u"Frame1"_s << QRect(1590, 270, 1005, 285);
-    QTest::newRow("track box") << u"txtclr6"_s << u"Frame1"_s << QRect(1590, 2790, 1005, 285);
-    QTest::newRow("track palette") << u"selbttn6"_s << u"Frame1"_s << QRect(2670, 2730, 405, 375);
-    QTest::newRow("track capture") << u"cmdCC6"_s << u"Frame1"_s << QRect(3120, 2730, 405, 375);
-    QTest::newRow("base check") << u"chkBC"_s << u"Frame2"_s << QRect(180, 210, 1245, 405);
-    QTest::newRow("base box") << u"txtclr7"_s << u"Frame2"_s << QRect(1470, 270, 1005, 285);
-    QTest::newRow("base palette") << u"selbttn7"_s << u"Frame2"_s << QRect(2550, 210, 405, 375);
-    QTest::newRow("base capture") << u"cmdCC7"_s << u"Frame2"_s << QRect(3000, 210, 405, 375);
-    QTest::newRow("save") << u"Command3"_s << u"client"_s << QRect(2070, 3960, 1815, 465);
-    QTest::newRow("load") << u"Command2"_s << u"client"_s << QRect(3960, 3960, 1815, 465);
-    QTest::newRow("preview") << u"Command4"_s << u"client"_s << QRect(2070, 4500, 1815, 465);
-    QTest::newRow("generate") << u"Command1"_s << u"client"_s << QRect(3960, 4500, 1815, 465);
-}
-
-void TestMainWindow::controlsStandWhereTheyAreDesigned()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, container);
-    QFETCH(QRect, twips);
-    auto *control = window()->findChild<QWidget *>(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget()->objectName(), container);
-    QCOMPARE(control->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
 }
 
 void TestMainWindow::menusListEveryEntryInOrder()
@@ -154,6 +123,71 @@ void TestMainWindow::captionsAreComplete()
                          <= label->contentsRect().width(),
                      qPrintable(label->text()));
     }
+}
+
+// The elements whose captions are red.
+static QList<int> marked(const MainWindow *window)
+{
+    QList<int> red;
+    for (int i = 0; i < 7; ++i) {
+        if (window->elementCaption(i)->palette().color(QPalette::WindowText) == Qt::red)
+            red << i;
+    }
+    return red;
+}
+
+// A pixel of the diagram panel for a point in twips of its inner area.
+static QPoint at(const ShapePanel *panel, int x, int y)
+{
+    return panel->pixelRect(QRect(x, y, 15, 15)).topLeft();
+}
+
+void TestMainWindow::pointingAtTheDiagramMarksCaptions()
+{
+    ScrollbarDiagram *diagram = window()->diagram();
+    QTest::mouseMove(diagram, at(diagram, 900, 2800)); // thumb face
+    QCOMPARE(marked(window()), QList<int>{0});
+    QTest::mouseMove(diagram, at(diagram, 1410, 2800)); // thumb shadow band
+    QCOMPARE(marked(window()), QList<int>{4});
+    QTest::mouseMove(diagram->arrowBox(), at(diagram->arrowBox(), 135, 45)); // the arrow
+    QCOMPARE(marked(window()), (QList<int>{1, 4})); // the others stay as they are
+    QTest::mouseMove(diagram->arrowBox(), at(diagram->arrowBox(), 15, 15)); // beside it
+    QCOMPARE(marked(window()), (QList<int>{0, 4}));
+    QTest::mouseMove(diagram, at(diagram, 90, 2000)); // blank margin
+    QCOMPARE(marked(window()), QList<int>{});
+    QTest::mouseMove(diagram, at(diagram, 900, 4300)); // track
+    QTest::mouseMove(window()->centralWidget(), QPoint(134, 200)); // the window's background
+    QCOMPARE(marked(window()), QList<int>{});
+}
+
+void TestMainWindow::releasingOverTheDiagramSelectsABox()
+{
+    ScrollbarDiagram *diagram = window()->diagram();
+    QTest::mouseClick(diagram, Qt::RightButton, {}, at(diagram, 900, 2800));
+    QCOMPARE(window()->focusWidget(), window()->entryBox(0));
+    QCOMPARE(window()->entryBox(0)->selectedText(), u"#C0C0C0"_s);
+
+    // Pressed over the thumb, dragged onto the arrow box, released there.
+    const QPoint arrow = diagram->arrowBox()->geometry().center();
+    QTest::mousePress(diagram, Qt::LeftButton, {}, at(diagram, 900, 2800));
+    QTest::mouseMove(diagram, arrow);
+    QCOMPARE(marked(window()), QList<int>{1});
+    QTest::mouseRelease(diagram, Qt::LeftButton, {}, arrow);
+    QCOMPARE(window()->focusWidget(), window()->entryBox(1));
+
+    // Beside the arrow, in the arrow box, the face is what the pointer marks.
+    QTest::mouseClick(diagram->arrowBox(), Qt::LeftButton, {}, at(diagram->arrowBox(), 15, 15));
+    QCOMPARE(window()->focusWidget(), window()->entryBox(0));
+
+    QTest::mouseClick(diagram, Qt::LeftButton, {}, at(diagram, 90, 2000)); // blank margin
+    QCOMPARE(window()->focusWidget(), window()->entryBox(0));
+
+    // In base-colour mode releases change nothing.
+    ProgramSettings().SaveSetting(u"General"_s, u"Show Message 2"_s, u"0"_s);
+    window()->baseColorCheck()->setChecked(true);
+    window()->entryBox(7)->setFocus();
+    QTest::mouseClick(diagram, Qt::LeftButton, {}, at(diagram, 900, 2800));
+    QCOMPARE(window()->focusWidget(), window()->entryBox(7));
 }
 
 void TestMainWindow::closingAnUnchangedSchemeAsksNothing()

@@ -25,7 +25,7 @@ public:
         bool save = false;
         QString title;
         QString filter;
-        QString programDir;
+        QString folder;
         QString fileName;
         QString defaultSuffix;
     };
