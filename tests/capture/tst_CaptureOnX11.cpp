@@ -1,11 +1,13 @@
 #include "capture/CaptureState.h"
 #include "capture/CaptureWindow.h"
+#include "color/ColorValues.h"
 #include "support/MainWindowFixture.h"
 #include "support/ProgramProcess.h"
 #include "support/TestMain.h"
 #include "toolkit/EntryBox.h"
 #include "toolkit/Windows.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -74,6 +76,7 @@ private Q_SLOTS:
     void cleanup();
 
     void f6CapturesWhileAnotherClientHasTheFocus();
+    void f6CapturesWhatTheCaptureWindowItselfShows();
     void f6HeldByAnotherClientLeavesCancel();
     void closingTheMainWindowReleasesF6();
 
@@ -154,6 +157,22 @@ void TestCaptureOnX11::f6CapturesWhileAnotherClientHasTheFocus()
         QVERIFY(!other.keys().contains(u"key F6"_s));
     }
     QCOMPARE(main()->entryBox(0)->text(), u"#FF8000"_s);
+}
+
+void TestCaptureOnX11::f6CapturesWhatTheCaptureWindowItselfShows()
+{
+    QPointer<CaptureWindow> capture = openCapture(3);
+    QVERIFY(capture);
+    QTRY_COMPARE(QApplication::activeWindow(), capture.data());
+    auto *label = capture->findChild<QLabel *>(u"Label1"_s);
+    // A corner of the label, clear of its text.
+    movePointer(label->mapToGlobal(label->rect().bottomRight() - QPoint(2, 2)));
+    const QString shown = ColorToHex(NumberFromColor(label->palette().color(QPalette::Window)));
+    QTRY_COMPARE(CapturedColor, shown);
+
+    key(u"F6"_s);
+    QTRY_VERIFY(!capture);
+    QCOMPARE(main()->entryBox(3)->text(), shown);
 }
 
 void TestCaptureOnX11::f6HeldByAnotherClientLeavesCancel()
