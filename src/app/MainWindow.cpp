@@ -4,6 +4,8 @@
 #include "ElementTable.h"
 #include "NoticeDialog.h"
 #include "SchemeCommands.h"
+#include "capture/CaptureState.h"
+#include "capture/CaptureWindow.h"
 #include "color/ColorValues.h"
 #include "diagram/DiagramLayout.h"
 #include "diagram/ScrollbarDiagram.h"
@@ -112,6 +114,10 @@ void MainWindow::buildControls()
     connect(m_baseColorCheck, &QCheckBox::toggled, this, &MainWindow::chkBC_Click);
 
     m_rows = new ColorEntryRows(m_colorsFrame, m_baseColorFrame, *m_diagram, m_platform, this);
+    for (int i = 0; i < EntryCount; ++i) {
+        connect(m_rows->captureButton(i), &QPushButton::clicked, this,
+                [this, i] { captureScreenColor(i); });
+    }
 
     m_saveButton
         = commandButton(u"Command3"_s, tr("&Save Color Scheme"), QRect(2070, 3960, 1815, 465));
@@ -292,6 +298,14 @@ void MainWindow::Launch(QWidget *owner, const QString &target)
 void MainWindow::exitProgram()
 {
     EndProgram();
+}
+
+void MainWindow::captureScreenColor(int index)
+{
+    // The capture window brings this window back when it closes.
+    showMinimized();
+    CaptureWindow::Show(*this);
+    CaptureTarget = index;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -59,6 +59,7 @@ private:
     void loadScheme();
     void restoreDefaults();
     void exitProgram();
+    void captureScreenColor(int index);
 
     PlatformServices &m_platform;
     ScrollbarDiagram *m_diagram = nullptr;

@@ -22,6 +22,8 @@ struct MainWindowFixture
         window = std::make_unique<MainWindow>(platform);
         diagram = window->diagram();
         window->show();
+        // Without a window manager (a bare test X server) nothing else activates it.
+        window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
     }
 };

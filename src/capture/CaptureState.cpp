@@ -1,0 +1,4 @@
+#include "CaptureState.h"
+
+int CaptureTarget = 0;
+QString CapturedColor;
