@@ -12,6 +12,10 @@
 #include "toolkit/Twips.h"
 #include "toolkit/Windows.h"
 #include "toolkit/WrappingCheckBox.h"
+#include "ui/MainStatusBar.h"
+#include "ui/Marquee.h"
+#include "ui/StatusPanel.h"
+#include "ui/WebAddresses.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -29,6 +33,7 @@ namespace {
 constexpr int ClientWidth = 5850;
 constexpr int ClientHeight = 5280;
 constexpr int StatusBarHeight = 285;
+constexpr int MarqueePanelWidth = 2250;
 
 std::array<int, ElementCount> defaultElementColors()
 {
@@ -114,9 +119,12 @@ void MainWindow::buildControls()
         = commandButton(u"Command1"_s, tr("&Generate Code"), QRect(3960, 4500, 1815, 465));
     DefaultButton::install(this, m_generateButton);
 
-    statusBar()->setObjectName(u"StatusBar1"_s);
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->setFixedHeight(twipsToPixels(StatusBarHeight));
+    m_statusBar = new MainStatusBar(tr("Free software from Fernwick"),
+                                    twipsToPixels(MarqueePanelWidth), this);
+    m_statusBar->setFixedHeight(twipsToPixels(StatusBarHeight));
+    setStatusBar(m_statusBar);
+    connect(m_statusBar, &MainStatusBar::panelClicked, this, &MainWindow::statusBarPanelClicked);
+    m_marquee = new Marquee(m_statusBar, this);
 }
 
 QPushButton *MainWindow::commandButton(const QString &name, const QString &caption, QRect twips)
@@ -177,6 +185,7 @@ void MainWindow::setTabOrder()
 void MainWindow::startUp()
 {
     chkBC_Click();
+    m_marquee->prepare();
     // The diagram is created in the default colours; the boxes take them from there.
     for (int i = 0; i < ElementCount; ++i)
         m_rows->box(i)->put(ColorToHex(m_diagram->DiagramElementColor(i)));
@@ -193,6 +202,12 @@ void MainWindow::chkBC_Click()
 void MainWindow::Launch(QWidget *owner, const QString &target)
 {
     m_platform.launch(owner, target);
+}
+
+void MainWindow::statusBarPanelClicked(const StatusPanel *panel)
+{
+    if (panel->text() == m_statusBar->marqueePanel()->text())
+        Launch(this, QString::fromUtf16(WebAddresses::TemplatesSite));
 }
 
 void MainWindow::exitProgram()

@@ -6,6 +6,8 @@
 
 class ColorEntryRows;
 class EntryBox;
+class MainStatusBar;
+class Marquee;
 class PlatformServices;
 class QAction;
 class QCheckBox;
@@ -13,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class ScrollbarDiagram;
+class StatusPanel;
 
 // The main window (Form1): the scrollbar diagram, the colour rows, the command buttons and the
 // menus. The scheme lives in its controls: the texts of the eight entry boxes and the state of
@@ -51,6 +54,7 @@ private:
     QAction *menuEntry(QMenu *menu, const QString &name, const QString &caption);
 
     void exitProgram();
+    void statusBarPanelClicked(const StatusPanel *panel);
 
     PlatformServices &m_platform;
     ScrollbarDiagram *m_diagram = nullptr;
@@ -62,4 +66,6 @@ private:
     QPushButton *m_loadButton = nullptr;
     QPushButton *m_previewButton = nullptr;
     QPushButton *m_generateButton = nullptr;
+    MainStatusBar *m_statusBar = nullptr;
+    Marquee *m_marquee = nullptr;
 };
