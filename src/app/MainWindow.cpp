@@ -12,6 +12,7 @@
 #include "toolkit/Twips.h"
 #include "toolkit/Windows.h"
 #include "toolkit/WrappingCheckBox.h"
+#include "ui/AboutWindow.h"
 #include "ui/MainStatusBar.h"
 #include "ui/Marquee.h"
 #include "ui/StatusPanel.h"
@@ -163,10 +164,13 @@ void MainWindow::buildMenus()
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(u"mnuHelp"_s);
-    menuEntry(help, u"mnuHelpContents"_s, tr("&Contents"));
-    menuEntry(help, u"mnuHelpAbout"_s, tr("&About"));
+    connect(menuEntry(help, u"mnuHelpContents"_s, tr("&Contents")), &QAction::triggered, this,
+            &MainWindow::showHelpContents);
+    connect(menuEntry(help, u"mnuHelpAbout"_s, tr("&About")), &QAction::triggered, this,
+            &MainWindow::showAbout);
     help->addSeparator();
-    menuEntry(help, u"mnuHelpMoreFree"_s, tr("&More Cool Software"));
+    connect(menuEntry(help, u"mnuHelpMoreFree"_s, tr("&More Cool Software")), &QAction::triggered,
+            this, &MainWindow::openHomePage);
 }
 
 void MainWindow::setTabOrder()
@@ -202,6 +206,25 @@ void MainWindow::chkBC_Click()
 void MainWindow::Launch(QWidget *owner, const QString &target)
 {
     m_platform.launch(owner, target);
+}
+
+void MainWindow::showHelpContents()
+{
+    m_platform.showHelp(this);
+}
+
+void MainWindow::showAbout()
+{
+    AboutWindow about(this);
+    connect(&about, &AboutWindow::openRequested, this,
+            [this, &about](const QString &target) { Launch(&about, target); });
+    CenterOnScreen(&about);
+    about.exec();
+}
+
+void MainWindow::openHomePage()
+{
+    Launch(this, QString::fromUtf16(WebAddresses::HomePage));
 }
 
 void MainWindow::statusBarPanelClicked(const StatusPanel *panel)

@@ -54,6 +54,9 @@ private:
     QAction *menuEntry(QMenu *menu, const QString &name, const QString &caption);
 
     void exitProgram();
+    void showHelpContents();
+    void showAbout();
+    void openHomePage();
     void statusBarPanelClicked(const StatusPanel *panel);
 
     PlatformServices &m_platform;
