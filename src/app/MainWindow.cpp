@@ -5,6 +5,7 @@
 #include "color/ColorValues.h"
 #include "diagram/DiagramLayout.h"
 #include "diagram/ScrollbarDiagram.h"
+#include "output/Stationery.h"
 #include "storage/SchemeState.h"
 #include "toolkit/DefaultButton.h"
 #include "toolkit/EntryBox.h"
@@ -153,7 +154,8 @@ void MainWindow::buildMenus()
     menuEntry(file, u"mnuFileSave"_s, tr("&Save Color Scheme"));
     menuEntry(file, u"mnuFileLoad"_s, tr("&Load Color Scheme"));
     file->addSeparator();
-    menuEntry(file, u"mnuFileOES"_s, tr("Save as &Outlook Express Stationery"));
+    connect(menuEntry(file, u"mnuFileOES"_s, tr("Save as &Outlook Express Stationery")),
+            &QAction::triggered, this, &MainWindow::saveAsStationery);
     file->addSeparator();
     connect(menuEntry(file, u"mnuFileExit"_s, tr("&Exit")), &QAction::triggered, this,
             &MainWindow::exitProgram);
@@ -206,6 +208,11 @@ void MainWindow::chkBC_Click()
 void MainWindow::Launch(QWidget *owner, const QString &target)
 {
     m_platform.launch(owner, target);
+}
+
+void MainWindow::saveAsStationery()
+{
+    SaveAsStationery(schemeTexts(), m_platform, this);
 }
 
 void MainWindow::showHelpContents()

@@ -53,6 +53,7 @@ private:
     QPushButton *commandButton(const QString &name, const QString &caption, QRect twips);
     QAction *menuEntry(QMenu *menu, const QString &name, const QString &caption);
 
+    void saveAsStationery();
     void exitProgram();
     void showHelpContents();
     void showAbout();

@@ -1,0 +1,124 @@
+#include "output/StyleBlock.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The engine wants these before the application exists.
+const bool EngineReady = [] {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    return true;
+}();
+
+// A page that keeps every complaint the engine makes about what it loads.
+class WatchedPage : public QWebEnginePage
+{
+public:
+    QStringList complaints;
+
+    bool load(const QString &path)
+    {
+        QSignalSpy finished(this, &QWebEnginePage::loadFinished);
+        QWebEnginePage::load(QUrl::fromLocalFile(path));
+        return finished.wait(30000) && finished.constFirst().constFirst().toBool();
+    }
+
+    // The script's result; invalid when the engine gives none in time.
+    QVariant evaluate(const QString &script)
+    {
+        QVariant result;
+        bool done = false;
+        runJavaScript(script, [&](const QVariant &value) {
+            result = value;
+            done = true;
+        });
+        return QTest::qWaitFor([&] { return done; }, 10000) ? result : QVariant();
+    }
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                  int line, const QString &) override
+    {
+        if (level != InfoMessageLevel)
+            complaints << u"line %1: %2"_s.arg(line).arg(message);
+    }
+};
+
+} // namespace
+
+// The pages the program writes and ships, opened in a real browser engine.
+class TestPagesInBrowser : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void stationeryPageOpensCleanly();
+    void helpPageOpensWithEveryLinkAndCommand();
+};
+
+void TestPagesInBrowser::stationeryPageOpensCleanly()
+{
+    Q_UNUSED(EngineReady)
+    // The window need not be shown, which needs no window manager.
+    MainWindowFixture fixture;
+    fixture.window = std::make_unique<MainWindow>(fixture.platform);
+    const QString path = QDir(fixture.programDir.path()).filePath(u"stationery.htm"_s);
+    fixture.platform.fileAnswers = {path};
+    fixture.window->findChild<QAction *>(u"mnuFileOES"_s)->trigger();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray block = BuildStyleBlock(fixture.window->schemeTexts()).toLatin1();
+    QVERIFY(file.readAll().contains(block));
+
+    WatchedPage page;
+    QVERIFY(page.load(path));
+    // The engine reads the element between its tags, with its line ends made LF.
+    const QStringList lines = QString::fromLatin1(block).split(u"\r\n"_s);
+    QCOMPARE(page.evaluate(u"document.head.querySelector('style').textContent"_s).toString(),
+             u'\n' + lines.mid(1, 11).join(u'\n') + u'\n');
+    QCOMPARE(page.evaluate(u"getComputedStyle(document.body).backgroundColor"_s).toString(),
+             u"rgb(255, 255, 255)"_s);
+    QCOMPARE(page.evaluate(u"getComputedStyle(document.body).color"_s).toString(),
+             u"rgb(0, 0, 0)"_s);
+    QVERIFY2(page.complaints.isEmpty(), qPrintable(page.complaints.join(u'\n')));
+}
+
+void TestPagesInBrowser::helpPageOpensWithEveryLinkAndCommand()
+{
+    WatchedPage page;
+    QVERIFY(page.load(QDir(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR")).filePath(u"brw.html"_s)));
+    QCOMPARE(page.title(), u"Barwright Help"_s);
+    const QStringList broken
+        = page.evaluate(u"Array.from(document.querySelectorAll('a[href^=\"#\"]'))"
+                        ".map(a => a.getAttribute('href'))"
+                        ".filter(href => !document.getElementById(href.slice(1)))"_s)
+              .toStringList();
+    QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u' ')));
+
+    // Every menu entry of the program is explained.
+    const QString text = page.evaluate(u"document.body.innerText"_s).toString();
+    ScriptedPlatform platform;
+    const MainWindow window(platform);
+    for (const QAction *menu : window.menuBar()->actions()) {
+        for (const QAction *entry : menu->menu()->actions()) {
+            const QString caption = entry->text().remove(u'&');
+            QVERIFY2(entry->isSeparator() || text.contains(caption), qPrintable(caption));
+        }
+    }
+    QVERIFY2(page.complaints.isEmpty(), qPrintable(page.complaints.join(u'\n')));
+}
+
+BARWRIGHT_TEST_MAIN(TestPagesInBrowser)
+#include "tst_PagesInBrowser.moc"
