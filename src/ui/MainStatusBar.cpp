@@ -13,7 +13,8 @@ MainStatusBar::MainStatusBar(const QString &notice, int marqueeWidth, QWidget *p
     setSizeGripEnabled(false);
     setMouseTracking(true);
     m_marqueePanel->setFixedWidth(marqueeWidth);
-    addWidget(m_noticePanel, 1);
+    // Permanent, so no status tip or message ever hides them.
+    addPermanentWidget(m_noticePanel, 1);
     addPermanentWidget(m_marqueePanel);
 }
 

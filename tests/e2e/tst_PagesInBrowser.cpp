@@ -1,6 +1,9 @@
+#include "app/MainWindow.h"
 #include "output/StyleBlock.h"
-#include "support/MainWindowFixture.h"
+#include "storage/CRegSettings.h"
+#include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
+#include "toolkit/EntryBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,10 +31,10 @@ class WatchedPage : public QWebEnginePage
 public:
     QStringList complaints;
 
-    bool load(const QString &path)
+    bool open(const QString &path)
     {
         QSignalSpy finished(this, &QWebEnginePage::loadFinished);
-        QWebEnginePage::load(QUrl::fromLocalFile(path));
+        load(QUrl::fromLocalFile(path));
         return finished.wait(30000) && finished.constFirst().constFirst().toBool();
     }
 
@@ -58,47 +61,101 @@ protected:
 
 } // namespace
 
-// The pages the program writes and ships, opened in a real browser engine.
+// The stationery page the program writes and the help page it ships, opened in a real browser
+// engine.
 class TestPagesInBrowser : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void stationeryPageOpensCleanly();
+    void cleanup() { ProgramSettings().DeleteSetting(u"Preview Colors"_s); }
+
+    void stationeryHoldsTheBlockAndOpensCleanly();
+    void incompleteCancelledOrFailedStationeryWritesNothing();
     void helpPageOpensWithEveryLinkAndCommand();
+
+private:
+    // Saves as stationery, answering the file dialog with `name`; what was written as `written`.
+    QByteArray saveStationery(const QString &name, const QString &written = {})
+    {
+        m_platform.fileAnswers = {name.isEmpty() ? name : m_folder.filePath(name)};
+        m_window.findChild<QAction *>(u"mnuFileOES"_s)->trigger();
+        QFile file(m_folder.filePath(written));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_folder;
+    // Never shown, which would need a window manager to become active.
+    ScriptedPlatform m_platform;
+    MainWindow m_window{m_platform};
 };
 
-void TestPagesInBrowser::stationeryPageOpensCleanly()
+void TestPagesInBrowser::stationeryHoldsTheBlockAndOpensCleanly()
 {
     Q_UNUSED(EngineReady)
-    // The window need not be shown, which needs no window manager.
-    MainWindowFixture fixture;
-    fixture.window = std::make_unique<MainWindow>(fixture.platform);
-    const QString path = QDir(fixture.programDir.path()).filePath(u"stationery.htm"_s);
-    fixture.platform.fileAnswers = {path};
-    fixture.window->findChild<QAction *>(u"mnuFileOES"_s)->trigger();
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray block = BuildStyleBlock(fixture.window->schemeTexts()).toLatin1();
-    QVERIFY(file.readAll().contains(block));
+    const QByteArray page = saveStationery(u"page"_s, u"page.htm"_s); // the extension is added
+    QCOMPARE(m_platform.fileDialogs.constLast().title, u"Save as Outlook Express Stationery"_s);
+    QCOMPARE(m_platform.fileDialogs.constLast().defaultSuffix, u"htm"_s);
+    const QString block = BuildStyleBlock(m_window.schemeTexts());
+    QVERIFY(page.indexOf("<HEAD>\r\n") < page.indexOf(block.toLatin1()));
+    QCOMPARE(page.indexOf(block.toLatin1()) + block.size(), page.indexOf("</HEAD>\r\n"));
+    QVERIFY(page.contains("<BODY text=\"#000000\" bgcolor=\"#FFFFFF\">\r\n"));
+    QCOMPARE(page.count("\r\n"), page.count('\n'));
 
-    WatchedPage page;
-    QVERIFY(page.load(path));
+    WatchedPage browser;
+    QVERIFY(browser.open(m_folder.filePath(u"page.htm"_s)));
     // The engine reads the element between its tags, with its line ends made LF.
-    const QStringList lines = QString::fromLatin1(block).split(u"\r\n"_s);
-    QCOMPARE(page.evaluate(u"document.head.querySelector('style').textContent"_s).toString(),
+    const QStringList lines = block.split(u"\r\n"_s);
+    QCOMPARE(browser.evaluate(u"document.head.querySelector('style').textContent"_s).toString(),
              u'\n' + lines.mid(1, 11).join(u'\n') + u'\n');
-    QCOMPARE(page.evaluate(u"getComputedStyle(document.body).backgroundColor"_s).toString(),
-             u"rgb(255, 255, 255)"_s);
-    QCOMPARE(page.evaluate(u"getComputedStyle(document.body).color"_s).toString(),
-             u"rgb(0, 0, 0)"_s);
-    QVERIFY2(page.complaints.isEmpty(), qPrintable(page.complaints.join(u'\n')));
+    QCOMPARE(browser
+                 .evaluate(u"getComputedStyle(document.body).backgroundColor + ' ' + "
+                           "getComputedStyle(document.body).color"_s)
+                 .toString(),
+             u"rgb(255, 255, 255) rgb(0, 0, 0)"_s);
+    QVERIFY2(browser.complaints.isEmpty(), qPrintable(browser.complaints.join(u'\n')));
+
+    // The stored preview colours, kept inside their attributes whatever they hold; the old
+    // file is replaced.
+    CRegSettings settings = ProgramSettings();
+    settings.SaveSetting(u"Preview Colors"_s, u"fgcolor"_s, u"#12"_s);
+    settings.SaveSetting(u"Preview Colors"_s, u"bgcolor"_s, u"#FF\"><b>"_s);
+    QVERIFY(saveStationery(u"page.htm"_s, u"page.htm"_s)
+                .contains("<BODY text=\"#12\" bgcolor=\"#FF&quot;&gt;&lt;b&gt;\">"));
+    QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files), QStringList{u"page.htm"_s});
+    QVERIFY(m_platform.messages.isEmpty());
+}
+
+void TestPagesInBrowser::incompleteCancelledOrFailedStationeryWritesNothing()
+{
+    QTemporaryDir empty;
+    m_folder.swap(empty);
+    const auto &messages = m_platform.messages;
+    m_window.entryBox(3)->put(u"#C0C0"_s);
+    const qsizetype dialogs = m_platform.fileDialogs.size();
+    saveStationery(u"page.htm"_s);
+    QCOMPARE(m_platform.messageTitles(), QStringList{u"Error"_s});
+    QCOMPARE(m_platform.fileDialogs.size(), dialogs);
+
+    m_window.entryBox(3)->put(u"#C0C0C0"_s);
+    saveStationery({}); // cancelled
+    saveStationery(u"missing/page.htm"_s);
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages[1].title, u"Error"_s);
+    QCOMPARE(messages[1].style, 16);
+    // The system's own words, in the user's language, come between the quotes.
+    const QString lead
+        = u"Barwright could not perform this operation due to the following error:\r\n\r\n\""_s;
+    QVERIFY2(messages[1].text.startsWith(lead) && messages[1].text.endsWith(u'"')
+                 && messages[1].text.size() > lead.size() + 1,
+             qPrintable(messages[1].text));
+    QVERIFY(QDir(m_folder.path()).isEmpty());
 }
 
 void TestPagesInBrowser::helpPageOpensWithEveryLinkAndCommand()
 {
     WatchedPage page;
-    QVERIFY(page.load(QDir(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR")).filePath(u"brw.html"_s)));
+    QVERIFY(page.open(QDir(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR")).filePath(u"brw.html"_s)));
     QCOMPARE(page.title(), u"Barwright Help"_s);
     const QStringList broken
         = page.evaluate(u"Array.from(document.querySelectorAll('a[href^=\"#\"]'))"
@@ -106,12 +163,9 @@ void TestPagesInBrowser::helpPageOpensWithEveryLinkAndCommand()
                         ".filter(href => !document.getElementById(href.slice(1)))"_s)
               .toStringList();
     QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u' ')));
-
     // Every menu entry of the program is explained.
     const QString text = page.evaluate(u"document.body.innerText"_s).toString();
-    ScriptedPlatform platform;
-    const MainWindow window(platform);
-    for (const QAction *menu : window.menuBar()->actions()) {
+    for (const QAction *menu : m_window.menuBar()->actions()) {
         for (const QAction *entry : menu->menu()->actions()) {
             const QString caption = entry->text().remove(u'&');
             QVERIFY2(entry->isSeparator() || text.contains(caption), qPrintable(caption));
