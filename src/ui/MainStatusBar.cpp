@@ -4,6 +4,8 @@
 
 #include <QMouseEvent>
 
+#include <utility>
+
 MainStatusBar::MainStatusBar(const QString &notice, int marqueeWidth, QWidget *parent)
     : QStatusBar(parent)
     , m_noticePanel(new StatusPanel(notice, this))
