@@ -9,6 +9,7 @@
 #include "color/ColorValues.h"
 #include "diagram/DiagramLayout.h"
 #include "diagram/ScrollbarDiagram.h"
+#include "output/Stationery.h"
 #include "storage/SchemeState.h"
 #include "toolkit/DefaultButton.h"
 #include "toolkit/EntryBox.h"
@@ -17,6 +18,11 @@
 #include "toolkit/Twips.h"
 #include "toolkit/Windows.h"
 #include "toolkit/WrappingCheckBox.h"
+#include "ui/AboutWindow.h"
+#include "ui/MainStatusBar.h"
+#include "ui/Marquee.h"
+#include "ui/StatusPanel.h"
+#include "ui/WebAddresses.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -35,6 +41,7 @@ namespace {
 constexpr int ClientWidth = 5850;
 constexpr int ClientHeight = 5280;
 constexpr int StatusBarHeight = 285;
+constexpr int MarqueePanelWidth = 2250;
 
 const NoticeDialog::Layout BaseColorNoticeLayout{
     QSize(4800, 2850), QRect(180, 270, 480, 480), QRect(900, 180, 3735, 1755),
@@ -131,9 +138,12 @@ void MainWindow::buildControls()
     connect(m_saveButton, &QPushButton::clicked, this, &MainWindow::saveScheme);
     connect(m_loadButton, &QPushButton::clicked, this, &MainWindow::loadScheme);
 
-    statusBar()->setObjectName(u"StatusBar1"_s);
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->setFixedHeight(twipsToPixels(StatusBarHeight));
+    m_statusBar = new MainStatusBar(tr("Free software from Fernwick"),
+                                    twipsToPixels(MarqueePanelWidth), this);
+    m_statusBar->setFixedHeight(twipsToPixels(StatusBarHeight));
+    setStatusBar(m_statusBar);
+    connect(m_statusBar, &MainStatusBar::panelClicked, this, &MainWindow::statusBarPanelClicked);
+    m_marquee = new Marquee(m_statusBar, this);
 }
 
 QPushButton *MainWindow::commandButton(const QString &name, const QString &caption, QRect twips)
@@ -163,7 +173,8 @@ void MainWindow::buildMenus()
     connect(menuEntry(file, u"mnuFileLoad"_s, tr("&Load Color Scheme")), &QAction::triggered, this,
             &MainWindow::loadScheme);
     file->addSeparator();
-    menuEntry(file, u"mnuFileOES"_s, tr("Save as &Outlook Express Stationery"));
+    connect(menuEntry(file, u"mnuFileOES"_s, tr("Save as &Outlook Express Stationery")),
+            &QAction::triggered, this, &MainWindow::saveAsStationery);
     file->addSeparator();
     connect(menuEntry(file, u"mnuFileExit"_s, tr("&Exit")), &QAction::triggered, this,
             &MainWindow::exitProgram);
@@ -175,10 +186,13 @@ void MainWindow::buildMenus()
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(u"mnuHelp"_s);
-    menuEntry(help, u"mnuHelpContents"_s, tr("&Contents"));
-    menuEntry(help, u"mnuHelpAbout"_s, tr("&About"));
+    connect(menuEntry(help, u"mnuHelpContents"_s, tr("&Contents")), &QAction::triggered, this,
+            &MainWindow::showHelpContents);
+    connect(menuEntry(help, u"mnuHelpAbout"_s, tr("&About")), &QAction::triggered, this,
+            &MainWindow::showAbout);
     help->addSeparator();
-    menuEntry(help, u"mnuHelpMoreFree"_s, tr("&More Cool Software"));
+    connect(menuEntry(help, u"mnuHelpMoreFree"_s, tr("&More Cool Software")), &QAction::triggered,
+            this, &MainWindow::openHomePage);
 }
 
 void MainWindow::setTabOrder()
@@ -197,6 +211,7 @@ void MainWindow::setTabOrder()
 void MainWindow::startUp()
 {
     chkBC_Click();
+    m_marquee->prepare();
     // The diagram is created in the default colours; the boxes take them from there.
     for (int i = 0; i < ElementCount; ++i)
         m_rows->box(i)->put(ColorToHex(m_diagram->DiagramElementColor(i)));
@@ -293,6 +308,36 @@ void MainWindow::restoreDefaults()
 void MainWindow::Launch(QWidget *owner, const QString &target)
 {
     m_platform.launch(owner, target);
+}
+
+void MainWindow::saveAsStationery()
+{
+    SaveAsStationery(schemeTexts(), m_platform, this);
+}
+
+void MainWindow::showHelpContents()
+{
+    m_platform.showHelp(this);
+}
+
+void MainWindow::showAbout()
+{
+    AboutWindow about(this);
+    connect(&about, &AboutWindow::openRequested, this,
+            [this, &about](const QString &target) { Launch(&about, target); });
+    CenterOnScreen(&about);
+    about.exec();
+}
+
+void MainWindow::openHomePage()
+{
+    Launch(this, QString::fromUtf16(WebAddresses::HomePage));
+}
+
+void MainWindow::statusBarPanelClicked(const StatusPanel *panel)
+{
+    if (panel->text() == m_statusBar->marqueePanel()->text())
+        Launch(this, QString::fromUtf16(WebAddresses::TemplatesSite));
 }
 
 void MainWindow::exitProgram()

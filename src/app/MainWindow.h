@@ -6,6 +6,8 @@
 
 class ColorEntryRows;
 class EntryBox;
+class MainStatusBar;
+class Marquee;
 class PlatformServices;
 class QAction;
 class QCheckBox;
@@ -13,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class ScrollbarDiagram;
+class StatusPanel;
 
 // The main window (Form1): the scrollbar diagram, the colour rows, the command buttons and the
 // menus. The scheme lives in its controls: the texts of the eight entry boxes and the state of
@@ -57,8 +60,13 @@ private:
 
     void saveScheme();
     void loadScheme();
+    void saveAsStationery();
     void restoreDefaults();
     void exitProgram();
+    void showHelpContents();
+    void showAbout();
+    void openHomePage();
+    void statusBarPanelClicked(const StatusPanel *panel);
     void captureScreenColor(int index);
 
     PlatformServices &m_platform;
@@ -71,4 +79,6 @@ private:
     QPushButton *m_loadButton = nullptr;
     QPushButton *m_previewButton = nullptr;
     QPushButton *m_generateButton = nullptr;
+    MainStatusBar *m_statusBar = nullptr;
+    Marquee *m_marquee = nullptr;
 };

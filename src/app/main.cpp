@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/QtPlatformServices.h"
 #include "toolkit/Windows.h"
+#include "ui/AboutPictures.h"
 
 #include <QApplication>
 
@@ -10,6 +11,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Barwright"_s);
+    QApplication::setDesktopFileName(u"barwright"_s);
+    QApplication::setWindowIcon(ProgramIcon());
     UseDesignFont();
 
     QtPlatformServices platform;

@@ -1,0 +1,30 @@
+// Writes the program's icon as PNG files into an icon theme folder, one per size:
+//   barwright_icons FOLDER SIZE...   writes FOLDER/<size>x<size>/apps/barwright.png
+#include "ui/AboutPictures.h"
+
+#include <QDir>
+#include <QGuiApplication>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    // Drawing needs no screen; the build may run where there is none.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList arguments = QGuiApplication::arguments();
+    if (arguments.size() < 3) {
+        qWarning("usage: barwright_icons FOLDER SIZE...");
+        return 2;
+    }
+    const QDir theme(arguments.at(1));
+    for (const QString &size : arguments.mid(2)) {
+        const QString folder = u"%1x%1/apps"_s.arg(size);
+        const QString file = theme.filePath(folder + u"/barwright.png"_s);
+        if (!theme.mkpath(folder) || !ProgramIconPixmap(size.toInt()).save(file)) {
+            qWarning("cannot write %s", qPrintable(file));
+            return 1;
+        }
+    }
+    return 0;
+}

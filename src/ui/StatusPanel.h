@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFrame>
+#include <QPixmap>
+
+// One panel of the status bar: a text, or a picture when it has one. The text is kept even
+// while a picture covers it, so a panel can be told by its text. Mouse events go to the bar.
+class StatusPanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit StatusPanel(const QString &text, QWidget *parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString &text);
+    const QPixmap &picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_text;
+    QPixmap m_picture;
+};
