@@ -4,6 +4,7 @@
 #include "storage/SchemeFile.h"
 #include "storage/SchemeState.h"
 #include "toolkit/EntryBox.h"
+#include "toolkit/FileErrorMessage.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/PlatformServices.h"
 #include "toolkit/ProgramFolder.h"
@@ -85,11 +86,7 @@ bool SaveColorScheme(MainWindow &window)
     CurrentSchemeFile = path;
     const QString error = WriteSchemeFile(path, window.schemeTexts());
     if (!error.isEmpty()) {
-        platform.messageBox(&window,
-                            tr("Barwright could not perform this operation due to the following "
-                               "error:")
-                                + u"\r\n\r\n\""_s + error + u'"',
-                            MessageBoxStyle::Critical, tr("Error"));
+        ShowFileError(platform, &window, error);
         return false;
     }
     SchemeChanged = false;

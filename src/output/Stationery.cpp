@@ -2,12 +2,12 @@
 
 #include "StyleBlock.h"
 #include "storage/CRegSettings.h"
-#include "toolkit/MessageBox.h"
+#include "storage/SafeFile.h"
+#include "toolkit/FileErrorMessage.h"
 #include "toolkit/PlatformServices.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -17,16 +17,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("Stationery", text);
-}
-
-bool writeFile(const QString &path, const QByteArray &contents, QString *error)
-{
-    // The page goes to a file beside the target and replaces it only once it is complete.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit())
-        return true;
-    *error = file.errorString();
-    return false;
 }
 
 } // namespace
@@ -64,12 +54,6 @@ void SaveAsStationery(const SchemeTexts &scheme, PlatformServices &platform, QWi
                               settings.GetSetting(u"Preview Colors"_s, u"fgcolor"_s, u"#000000"_s),
                               settings.GetSetting(u"Preview Colors"_s, u"bgcolor"_s, u"#FFFFFF"_s));
 
-    QString error;
-    if (!writeFile(path, page.toUtf8(), &error)) {
-        platform.messageBox(owner,
-                            tr("Barwright could not perform this operation due to the following "
-                               "error:")
-                                + u"\r\n\r\n\""_s + error + u'"',
-                            MessageBoxStyle::Critical, tr("Error"));
-    }
+    if (const QString error = WriteFileSafely(path, page.toUtf8()); !error.isEmpty())
+        ShowFileError(platform, owner, error);
 }

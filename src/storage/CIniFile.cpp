@@ -1,11 +1,10 @@
 #include "CIniFile.h"
 
 #include "IniText.h"
-#include "WriteAll.h"
+#include "SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -90,14 +89,8 @@ template<typename Edit> void CIniFile::rewrite(Edit edit, bool createsFile)
         m_lastReturnCode = 1; // nothing to remove
         return;
     }
-    // The file is replaced only once the new text is complete.
-    QSaveFile file(m_path);
-    const QByteArray edited = edit(text);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && WriteAll(file, edited)
-        && file.commit())
-        m_lastReturnCode = 1;
-    else
-        m_lastError = file.errorString();
+    m_lastError = WriteFileSafely(m_path, edit(text));
+    m_lastReturnCode = m_lastError.isEmpty() ? 1 : 0;
 }
 
 void CIniFile::setValue(const QString &value)

@@ -1,7 +1,7 @@
 #include "SchemeFile.h"
 
 #include "CIniFile.h"
-#include "WriteAll.h"
+#include "SafeFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,12 +129,9 @@ QString WriteSchemeFile(const QString &path, const SchemeTexts &scheme)
     if (!temporary.open())
         return temporary.errorString();
     temporary.close();
-    QFile headerFile(temporary.fileName());
     const QByteArray header = QString::fromUtf16(SchemeFileHeader).toLatin1() + "\r\n";
-    if (!headerFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        || !WriteAll(headerFile, header))
-        return headerFile.errorString();
-    headerFile.close();
+    if (QString error = WriteFileSafely(temporary.fileName(), header); !error.isEmpty())
+        return error;
 
     CIniFile ini;
     ini.setPath(temporary.fileName());
