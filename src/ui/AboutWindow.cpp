@@ -5,6 +5,7 @@
 #include "WebAddresses.h"
 #include "toolkit/Twips.h"
 
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPushButton>
 
@@ -32,8 +33,12 @@ AboutWindow::AboutWindow(QWidget *owner)
     icon->setPixmap(ProgramIcon().pixmap(icon->size()));
 
     QLabel *title = label(u"lblTitle"_s, tr("Barwright"), QRect(900, 240, 4065, 450));
-    QFont titleFont(u"Comic Sans MS"_s, 12);
-    titleFont.setStyleHint(QFont::Cursive);
+    // Where the desktop lacks the playful face, its own sans face reads better than a
+    // calligraphic stand-in.
+    QFont titleFont = title->font();
+    if (QFontDatabase::hasFamily(u"Comic Sans MS"_s))
+        titleFont.setFamily(u"Comic Sans MS"_s);
+    titleFont.setPointSizeF(12);
     title->setFont(titleFont);
     QPalette purple = title->palette();
     purple.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x80));
