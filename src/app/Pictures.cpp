@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include <QGuiApplication>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -11,11 +12,11 @@ namespace {
 
 constexpr int Side = 16;
 
-QIcon drawn(const std::function<void(QPainter &)> &draw)
+QIcon drawn(const std::function<void(QPainter &)> &draw, int side = Side)
 {
     QIcon icon;
     for (const qreal ratio : {1.0, 2.0}) {
-        QPixmap pixmap(QSize(Side, Side) * ratio);
+        QPixmap pixmap(QSize(side, side) * ratio);
         pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
@@ -79,6 +80,29 @@ void drawEyedropper(QPainter &painter)
     painter.drawRect(QRectF(7.0, 9.5, 2.0, 2.5));
 }
 
+void drawInformation(QPainter &painter)
+{
+    // A round speech bubble with its tail down to the left, and a white "i" in it.
+    QPainterPath bubble;
+    bubble.addEllipse(QRectF(2.5, 1.5, 27, 24));
+    QPainterPath tail;
+    tail.moveTo(7.5, 19.5);
+    tail.lineTo(4.0, 30.0);
+    tail.lineTo(15.0, 23.5);
+    tail.closeSubpath();
+    QLinearGradient fill(0, 1.5, 0, 30);
+    fill.setColorAt(0, QColor(0x4A, 0x8C, 0xF0));
+    fill.setColorAt(1, QColor(0x16, 0x4C, 0xB8));
+    painter.setPen(QPen(QColor(0x0E, 0x36, 0x86), 1.0));
+    painter.setBrush(fill);
+    painter.drawPath(bubble.united(tail));
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(16, 7.5), 2.2, 2.2);
+    painter.drawRoundedRect(QRectF(14.0, 11.0, 4.0, 10.5), 1.2, 1.2);
+}
+
 } // namespace
 
 QIcon PalettePicture()
@@ -89,4 +113,9 @@ QIcon PalettePicture()
 QIcon CapturePicture()
 {
     return drawn(drawEyedropper);
+}
+
+QIcon InformationPicture()
+{
+    return drawn(drawInformation, 32);
 }

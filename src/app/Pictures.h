@@ -5,3 +5,4 @@
 // Small pictures of the colour rows' buttons, drawn here so they stay sharp at any scale.
 QIcon PalettePicture(); // an artist's palette: opens the colour dialog
 QIcon CapturePicture(); // an eyedropper: takes a colour from the screen
+QIcon InformationPicture(); // a speech bubble holding the letter i: a notice
