@@ -5,6 +5,7 @@
 #include "color/ColorValues.h"
 #include "diagram/DiagramLayout.h"
 #include "diagram/ScrollbarDiagram.h"
+#include "output/CodeWindow.h"
 #include "storage/SchemeState.h"
 #include "toolkit/DefaultButton.h"
 #include "toolkit/EntryBox.h"
@@ -113,6 +114,7 @@ void MainWindow::buildControls()
     m_generateButton
         = commandButton(u"Command1"_s, tr("&Generate Code"), QRect(3960, 4500, 1815, 465));
     DefaultButton::install(this, m_generateButton);
+    connect(m_generateButton, &QPushButton::clicked, this, &MainWindow::generateCode);
 
     statusBar()->setObjectName(u"StatusBar1"_s);
     statusBar()->setSizeGripEnabled(false);
@@ -138,7 +140,8 @@ void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(u"mnuFile"_s);
-    menuEntry(file, u"mnuFileCopy"_s, tr("&Generate Code"));
+    connect(menuEntry(file, u"mnuFileCopy"_s, tr("&Generate Code")), &QAction::triggered, this,
+            &MainWindow::generateCode);
     menuEntry(file, u"mnuFileASP"_s, tr("&Actual Size Preview"));
     file->addSeparator();
     menuEntry(file, u"mnuFileSave"_s, tr("&Save Color Scheme"));
@@ -198,6 +201,11 @@ void MainWindow::Launch(QWidget *owner, const QString &target)
 void MainWindow::exitProgram()
 {
     EndProgram();
+}
+
+void MainWindow::generateCode()
+{
+    CodeWindow::Show(BuildStyleBlock(schemeTexts()), m_platform, this);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

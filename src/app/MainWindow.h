@@ -51,6 +51,7 @@ private:
     QAction *menuEntry(QMenu *menu, const QString &name, const QString &caption);
 
     void exitProgram();
+    void generateCode();
 
     PlatformServices &m_platform;
     ScrollbarDiagram *m_diagram = nullptr;
