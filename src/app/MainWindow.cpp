@@ -5,6 +5,7 @@
 #include "color/ColorValues.h"
 #include "diagram/DiagramLayout.h"
 #include "diagram/ScrollbarDiagram.h"
+#include "output/ActualSizePreview.h"
 #include "output/CodeWindow.h"
 #include "storage/SchemeState.h"
 #include "toolkit/DefaultButton.h"
@@ -114,6 +115,7 @@ void MainWindow::buildControls()
     m_generateButton
         = commandButton(u"Command1"_s, tr("&Generate Code"), QRect(3960, 4500, 1815, 465));
     DefaultButton::install(this, m_generateButton);
+    connect(m_previewButton, &QPushButton::clicked, this, &MainWindow::showActualSizePreview);
     connect(m_generateButton, &QPushButton::clicked, this, &MainWindow::generateCode);
 
     statusBar()->setObjectName(u"StatusBar1"_s);
@@ -142,7 +144,8 @@ void MainWindow::buildMenus()
     file->setObjectName(u"mnuFile"_s);
     connect(menuEntry(file, u"mnuFileCopy"_s, tr("&Generate Code")), &QAction::triggered, this,
             &MainWindow::generateCode);
-    menuEntry(file, u"mnuFileASP"_s, tr("&Actual Size Preview"));
+    connect(menuEntry(file, u"mnuFileASP"_s, tr("&Actual Size Preview")), &QAction::triggered, this,
+            &MainWindow::showActualSizePreview);
     file->addSeparator();
     menuEntry(file, u"mnuFileSave"_s, tr("&Save Color Scheme"));
     menuEntry(file, u"mnuFileLoad"_s, tr("&Load Color Scheme"));
@@ -206,6 +209,11 @@ void MainWindow::exitProgram()
 void MainWindow::generateCode()
 {
     CodeWindow::Show(BuildStyleBlock(schemeTexts()), m_platform, this);
+}
+
+void MainWindow::showActualSizePreview()
+{
+    ShowActualSizePreview(this, schemeTexts(), m_platform, PreviewTextColor, PreviewBackColor);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

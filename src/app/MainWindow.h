@@ -39,6 +39,10 @@ public:
     // Opens a document, a web address or a "mailto:" link with the desktop.
     void Launch(QWidget *owner, const QString &target);
 
+    // The page colours of the last preview.
+    QString PreviewTextColor;
+    QString PreviewBackColor;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -52,6 +56,7 @@ private:
 
     void exitProgram();
     void generateCode();
+    void showActualSizePreview();
 
     PlatformServices &m_platform;
     ScrollbarDiagram *m_diagram = nullptr;
