@@ -90,7 +90,6 @@ void PreviewWindow::buildColorRow(int index, const QString &caption, const QStri
     auto *palette = new QPushButton(PalettePicture(), QString(), this);
     palette->setObjectName(u"selbttn"_s + QString::number(index));
     palette->setToolTip(tr("Choose a color"));
-    palette->setAutoDefault(false);
     palette->setGeometry(twipsRect(leftTwips + 1080, 4650, 405, 375));
     connect(palette, &QPushButton::clicked, this, [this, index] { choosePaletteColor(index); });
     m_paletteButtons[size_t(index)] = palette;
