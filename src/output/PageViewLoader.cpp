@@ -30,8 +30,10 @@ void shareDrawingContexts()
     if (QOpenGLContext::globalShareContext())
         return;
     auto *context = new QOpenGLContext(QCoreApplication::instance());
-    context->create();
-    qt_gl_set_global_share_context(context);
+    if (context->create())
+        qt_gl_set_global_share_context(context);
+    else
+        delete context;
 #endif
 }
 

@@ -14,11 +14,11 @@ namespace {
 // it runs in a world of its own, out of the page scripts' reach, once the page is parsed.
 QWebEngineScript scrollbarColorsScript()
 {
-    QFile source(u":/webview/ScrollbarColors.js"_s);
-    source.open(QIODevice::ReadOnly);
     QWebEngineScript script;
     script.setName(u"ScrollbarColors"_s);
-    script.setSourceCode(QString::fromUtf8(source.readAll()));
+    QFile source(u":/webview/ScrollbarColors.js"_s);
+    if (source.open(QIODevice::ReadOnly))
+        script.setSourceCode(QString::fromUtf8(source.readAll()));
     script.setInjectionPoint(QWebEngineScript::DocumentReady);
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setRunsOnSubFrames(false);
