@@ -9,6 +9,8 @@
 #include "color/ColorValues.h"
 #include "diagram/DiagramLayout.h"
 #include "diagram/ScrollbarDiagram.h"
+#include "output/ActualSizePreview.h"
+#include "output/CodeWindow.h"
 #include "output/Stationery.h"
 #include "storage/SchemeState.h"
 #include "toolkit/DefaultButton.h"
@@ -137,6 +139,8 @@ void MainWindow::buildControls()
     DefaultButton::install(this, m_generateButton);
     connect(m_saveButton, &QPushButton::clicked, this, &MainWindow::saveScheme);
     connect(m_loadButton, &QPushButton::clicked, this, &MainWindow::loadScheme);
+    connect(m_previewButton, &QPushButton::clicked, this, &MainWindow::showActualSizePreview);
+    connect(m_generateButton, &QPushButton::clicked, this, &MainWindow::generateCode);
 
     m_statusBar = new MainStatusBar(tr("Free software from Fernwick"),
                                     twipsToPixels(MarqueePanelWidth), this);
@@ -165,8 +169,10 @@ void MainWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(u"mnuFile"_s);
-    menuEntry(file, u"mnuFileCopy"_s, tr("&Generate Code"));
-    menuEntry(file, u"mnuFileASP"_s, tr("&Actual Size Preview"));
+    connect(menuEntry(file, u"mnuFileCopy"_s, tr("&Generate Code")), &QAction::triggered, this,
+            &MainWindow::generateCode);
+    connect(menuEntry(file, u"mnuFileASP"_s, tr("&Actual Size Preview")), &QAction::triggered, this,
+            &MainWindow::showActualSizePreview);
     file->addSeparator();
     connect(menuEntry(file, u"mnuFileSave"_s, tr("&Save Color Scheme")), &QAction::triggered, this,
             &MainWindow::saveScheme);
@@ -343,6 +349,16 @@ void MainWindow::statusBarPanelClicked(const StatusPanel *panel)
 void MainWindow::exitProgram()
 {
     EndProgram();
+}
+
+void MainWindow::generateCode()
+{
+    CodeWindow::Show(BuildStyleBlock(schemeTexts()), m_platform, this);
+}
+
+void MainWindow::showActualSizePreview()
+{
+    ShowActualSizePreview(this, schemeTexts(), m_platform, PreviewTextColor, PreviewBackColor);
 }
 
 void MainWindow::captureScreenColor(int index)

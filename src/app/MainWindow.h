@@ -42,6 +42,10 @@ public:
     // Opens a document, a web address or a "mailto:" link with the desktop.
     void Launch(QWidget *owner, const QString &target);
 
+    // The page colours of the last preview.
+    QString PreviewTextColor;
+    QString PreviewBackColor;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -63,6 +67,8 @@ private:
     void saveAsStationery();
     void restoreDefaults();
     void exitProgram();
+    void generateCode();
+    void showActualSizePreview();
     void showHelpContents();
     void showAbout();
     void openHomePage();

@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include <QGuiApplication>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -9,7 +10,9 @@
 
 namespace {
 
-QIcon drawn(const std::function<void(QPainter &)> &draw, int side = 16)
+constexpr int Side = 16;
+
+QIcon drawn(const std::function<void(QPainter &)> &draw, int side = Side)
 {
     QIcon icon;
     for (const qreal ratio : {1.0, 2.0}) {
@@ -79,24 +82,25 @@ void drawEyedropper(QPainter &painter)
 
 void drawInformation(QPainter &painter)
 {
-    // A rounded speech bubble with its tail at the lower left, and a serif "i".
+    // A round speech bubble with its tail down to the left, and a white "i" in it.
     QPainterPath bubble;
-    bubble.addRoundedRect(QRectF(2, 2, 28, 21), 7, 7);
+    bubble.addEllipse(QRectF(2.5, 1.5, 27, 24));
     QPainterPath tail;
-    tail.moveTo(8, 20);
-    tail.lineTo(5, 30);
-    tail.lineTo(16, 21);
+    tail.moveTo(7.5, 19.5);
+    tail.lineTo(4.0, 30.0);
+    tail.lineTo(15.0, 23.5);
     tail.closeSubpath();
-    painter.setPen(QPen(QColor(0x1B, 0x4F, 0x9C), 1.4));
-    painter.setBrush(QColor(0xF4, 0xF8, 0xFF));
+    QLinearGradient fill(0, 1.5, 0, 30);
+    fill.setColorAt(0, QColor(0x4A, 0x8C, 0xF0));
+    fill.setColorAt(1, QColor(0x16, 0x4C, 0xB8));
+    painter.setPen(QPen(QColor(0x0E, 0x36, 0x86), 1.0));
+    painter.setBrush(fill);
     painter.drawPath(bubble.united(tail));
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x1B, 0x4F, 0x9C));
-    painter.drawEllipse(QPointF(16, 7.5), 2.1, 2.1);
-    painter.drawRect(QRectF(14.4, 10.5, 3.2, 8.5));
-    painter.drawRect(QRectF(12.6, 10.5, 3.5, 1.6));
-    painter.drawRect(QRectF(12.6, 17.6, 6.8, 1.6));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(16, 7.5), 2.2, 2.2);
+    painter.drawRoundedRect(QRectF(14.0, 11.0, 4.0, 10.5), 1.2, 1.2);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/QtPlatformServices.h"
+#include "output/PageViewLoader.h"
 #include "toolkit/Windows.h"
 #include "ui/AboutPictures.h"
 
@@ -9,6 +10,7 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    PreparePageViews();
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Barwright"_s);
     QApplication::setDesktopFileName(u"barwright"_s);

@@ -3,6 +3,7 @@
 #include "storage/CRegSettings.h"
 #include "storage/SchemeState.h"
 #include "support/MainWindowFixture.h"
+#include "support/ModalWindows.h"
 #include "support/TestMain.h"
 #include "toolkit/EntryBox.h"
 #include "toolkit/MessageBox.h"
@@ -268,6 +269,7 @@ void TestColorEntryRows::enterRunsGenerateCode()
 {
     QSignalSpy generate(m_fixture->window->findChild<QPushButton *>(u"Command1"_s),
                         &QPushButton::clicked);
+    WhenModal(u"Form2"_s, [](QWidget *codeWindow) { codeWindow->close(); });
     box(Track)->setFocus();
     QTest::keyClick(box(Track), Qt::Key_Return);
     QCOMPARE(generate.size(), 1);

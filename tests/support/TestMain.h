@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/PageViewLoader.h"
 #include "toolkit/Windows.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ private:
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         TestSandbox sandbox;                                                                       \
+        PreparePageViews();                                                                        \
         QApplication app(argc, argv);                                                              \
         QApplication::setApplicationName(QStringLiteral("Barwright"));                             \
         UseDesignFont();                                                                           \

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "StyleBlock.h"
+
+class PlatformServices;
+class QWidget;
+
+// The Actual Size Preview command: the notice unless it is switched off, the completeness
+// check, the preview page written with the remembered page colours, and the preview window,
+// shown modally over `owner`. `textColor` and `backColor` receive the page's colours.
+void ShowActualSizePreview(QWidget *owner, const SchemeTexts &scheme, PlatformServices &platform,
+                           QString &textColor, QString &backColor);

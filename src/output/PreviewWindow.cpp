@@ -1,0 +1,148 @@
+#include "PreviewWindow.h"
+
+#include "PageView.h"
+#include "PageViewLoader.h"
+#include "app/Pictures.h"
+#include "color/ColorValues.h"
+#include "storage/CRegSettings.h"
+#include "toolkit/EntryBox.h"
+#include "toolkit/PlatformServices.h"
+#include "toolkit/TextFit.h"
+#include "toolkit/Twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int TextBox = 0;
+constexpr int BackgroundBox = 1;
+constexpr int CompleteLength = 7;
+
+} // namespace
+
+PreviewWindow::PreviewWindow(const QString &pagePath, const QString &textColor,
+                             const QString &backColor, PlatformServices &platform, QWidget *owner)
+    : QDialog(owner)
+    , m_platform(platform)
+{
+    setObjectName(u"Form3"_s);
+    setWindowTitle(tr("Actual Size Preview"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(twipsSize(5100, 5100));
+
+    m_view = OpenPageView(this, platform.programFolder());
+    m_view->widget()->setObjectName(u"wb1"_s);
+    m_view->widget()->setGeometry(twipsRect(90, 90, 4905, 4185));
+    m_view->setLoadFinishedHandler([this](bool) {
+        m_pageLoaded = true;
+        Q_EMIT pageLoaded();
+    });
+
+    m_closeButton = new QPushButton(tr("Close"), this);
+    m_closeButton->setObjectName(u"Command1"_s);
+    m_closeButton->setGeometry(twipsRect(3240, 4380, 1785, 645));
+    m_closeButton->setDefault(true);
+    connect(m_closeButton, &QPushButton::clicked, this, &PreviewWindow::storeColorsAndClose);
+
+    buildColorRow(TextBox, tr("Text color:"), u"Label1"_s, 60, 1275);
+    buildColorRow(BackgroundBox, tr("Background color:"), u"Label2"_s, 1650, 1545);
+
+    QWidget::setTabOrder(m_closeButton, m_boxes[0]);
+    QWidget::setTabOrder(m_boxes[0], m_paletteButtons[0]);
+    QWidget::setTabOrder(m_paletteButtons[0], m_boxes[1]);
+    QWidget::setTabOrder(m_boxes[1], m_paletteButtons[1]);
+    QWidget::setTabOrder(m_paletteButtons[1], m_view->widget());
+    m_closeButton->setFocus();
+
+    // The starting colours reach the boxes but not the page, which already has them; a put
+    // that leaves a box as it was changes nothing, so the flag may outlast the load.
+    m_loading = true;
+    const QString starting[] = {textColor, backColor};
+    for (int i : {TextBox, BackgroundBox}) {
+        if (m_boxes[size_t(i)]->text() != starting[i])
+            m_boxes[size_t(i)]->put(starting[i]);
+    }
+    m_view->navigate(pagePath);
+}
+
+void PreviewWindow::buildColorRow(int index, const QString &caption, const QString &captionName,
+                                  int leftTwips, int captionWidthTwips)
+{
+    auto *label = new QLabel(caption, this);
+    label->setObjectName(captionName);
+    label->setGeometry(twipsRect(leftTwips, 4380, captionWidthTwips, 225));
+    CondenseToFit(label);
+
+    auto *box = new EntryBox(this);
+    box->setObjectName(u"txtclr"_s + QString::number(index));
+    box->setGeometry(twipsRect(leftTwips, 4695, 1005, 285));
+    box->setTypingLimit(CompleteLength);
+    box->setKeyFilter(FilterHexKey);
+    box->put(u"#"_s);
+    connect(box, &EntryBox::changed, this, [this, index] { handleChange(index); });
+    m_boxes[size_t(index)] = box;
+
+    auto *palette = new QPushButton(PalettePicture(), QString(), this);
+    palette->setObjectName(u"selbttn"_s + QString::number(index));
+    palette->setToolTip(tr("Choose a color"));
+    palette->setGeometry(twipsRect(leftTwips + 1080, 4650, 405, 375));
+    connect(palette, &QPushButton::clicked, this, [this, index] { choosePaletteColor(index); });
+    m_paletteButtons[size_t(index)] = palette;
+}
+
+// Runs on every put and every edit, and again, nested, for its own put.
+void PreviewWindow::handleChange(int index)
+{
+    if (m_loading) {
+        if (index == BackgroundBox)
+            m_loading = false;
+        return;
+    }
+    EntryBox *box = m_boxes[size_t(index)];
+    const QString text = box->text();
+    if (text.size() == CompleteLength && text.startsWith(u'#')) {
+        // Only colour text is tried on the page; anything else pasted in stays unapplied.
+        if (!IsAcceptableColorEntry(text))
+            return;
+        m_view->setDocumentColor(index == TextBox ? PageView::DocumentColor::Text
+                                                  : PageView::DocumentColor::Background,
+                                 text);
+        box->setFocus();
+        box->select(1, CompleteLength - 1);
+    } else if (!text.startsWith(u'#')) {
+        box->put(u'#' + text);
+        box->select(int(box->text().size()), 0);
+    }
+}
+
+void PreviewWindow::choosePaletteColor(int index)
+{
+    EntryBox *box = m_boxes[size_t(index)];
+    const int chosen = m_platform.chooseColor(this, HexToColor(box->text()), true);
+    if (chosen != -1)
+        box->put(ColorToHex(TranslateColor(chosen)));
+}
+
+void PreviewWindow::storeColorsAndClose()
+{
+    CRegSettings settings = ProgramSettings();
+    settings.SaveSetting(u"Preview Colors"_s, u"fgcolor"_s, m_boxes[TextBox]->text());
+    settings.SaveSetting(u"Preview Colors"_s, u"bgcolor"_s, m_boxes[BackgroundBox]->text());
+    accept();
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Close is the cancel button too: Esc stores the colours as Close does. Closing the
+    // window any other way stores nothing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_closeButton->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

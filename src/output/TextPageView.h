@@ -1,0 +1,30 @@
+#pragma once
+
+#include "PageView.h"
+
+#include <QWidget>
+
+class QTextBrowser;
+
+// The page view where the web engine cannot be loaded: Qt's own HTML view shows the page's
+// text and pictures in the page's colours, with a note that the scrollbar colours cannot be
+// shown here.
+class TextPageView : public QWidget, public PageView
+{
+    Q_OBJECT
+
+public:
+    explicit TextPageView(QWidget *parent);
+
+    QWidget *widget() override { return this; }
+    void navigate(const QString &path) override;
+    void setLoadFinishedHandler(std::function<void(bool ok)> handler) override;
+    void setDocumentColor(DocumentColor which, const QString &colorText) override;
+    void readDocumentColor(DocumentColor which,
+                           std::function<void(const QString &)> done) const override;
+    bool showsScrollbarColors() const override { return false; }
+
+private:
+    QTextBrowser *m_browser;
+    std::function<void(bool)> m_loadFinished;
+};

@@ -1,0 +1,84 @@
+#include "WebPageView.h"
+
+#include <QFile>
+#include <QUrl>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The script that carries the page's scrollbar colours over into the engine's own rules;
+// it runs in a world of its own, out of the page scripts' reach, once the page is parsed.
+QWebEngineScript scrollbarColorsScript()
+{
+    QWebEngineScript script;
+    script.setName(u"ScrollbarColors"_s);
+    QFile source(u":/webview/ScrollbarColors.js"_s);
+    if (source.open(QIODevice::ReadOnly))
+        script.setSourceCode(QString::fromUtf8(source.readAll()));
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(false);
+    return script;
+}
+
+QString propertyName(PageView::DocumentColor which)
+{
+    return which == PageView::DocumentColor::Text ? u"fgColor"_s : u"bgColor"_s;
+}
+
+// A script string literal holding `text`; anything but plain letters, digits and "#" is
+// escaped, so no text can break out of the literal.
+QString scriptString(const QString &text)
+{
+    QString literal = u"'"_s;
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        const bool plain = (code >= u'0' && code <= u'9') || (code >= u'A' && code <= u'Z')
+            || (code >= u'a' && code <= u'z') || code == u'#';
+        literal += plain ? QString(c) : u"\\u%1"_s.arg(int(code), 4, 16, QChar(u'0'));
+    }
+    return literal + u'\'';
+}
+
+} // namespace
+
+WebPageView::WebPageView(QWidget *parent)
+    : QWebEngineView(parent)
+{
+    // A local page may not reach out: the page's remote banner script is never fetched.
+    settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    // The page is a preview, not a browser: no Back, Reload or View Source.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    page()->scripts().insert(scrollbarColorsScript());
+    connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        if (m_loadFinished)
+            m_loadFinished(ok);
+    });
+}
+
+void WebPageView::navigate(const QString &path)
+{
+    load(QUrl::fromLocalFile(path));
+}
+
+void WebPageView::setLoadFinishedHandler(std::function<void(bool)> handler)
+{
+    m_loadFinished = std::move(handler);
+}
+
+void WebPageView::setDocumentColor(DocumentColor which, const QString &colorText)
+{
+    page()->runJavaScript(u"document.%1 = %2;"_s.arg(propertyName(which), scriptString(colorText)));
+}
+
+void WebPageView::readDocumentColor(DocumentColor which,
+                                    std::function<void(const QString &)> done) const
+{
+    page()->runJavaScript(
+        u"document."_s + propertyName(which),
+        [done = std::move(done)](const QVariant &value) { done(value.toString()); });
+}

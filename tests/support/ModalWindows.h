@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// Rejects every modal window still open, so the commands waiting on them return.
+inline void RejectModalWindows()
+{
+    while (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+        dialog->reject();
+}
+
+// Answers a modal window that some command is about to open: once the window named `name` is
+// the active modal one, `answer` runs on it, inside the window's own event loop, and must close
+// it. Windows that come up one after another are answered by scheduling the next answer first.
+// When no such window comes up in time, or the answer fails a check, the test fails and every
+// modal window still open is rejected, so the command returns instead of waiting for ever.
+inline void WhenModal(const QString &name, std::function<void(QWidget *)> answer,
+                      int timeoutMs = 20000)
+{
+    auto *poll = new QTimer(qApp);
+    const QDeadlineTimer deadline(timeoutMs);
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == name && modal->isVisible()) {
+            poll->deleteLater();
+            poll->stop();
+            answer(modal);
+            if (QTest::currentTestFailed())
+                RejectModalWindows();
+        } else if (deadline.hasExpired()) {
+            poll->deleteLater();
+            poll->stop();
+            const QString message = QStringLiteral("no modal window %1 came up").arg(name);
+            QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+            RejectModalWindows();
+        }
+    });
+    poll->start(10);
+}
+
+// Rejects every modal window named `name` that comes up while it lives, and counts them: for
+// commands that must not open such a window.
+class ModalWindowCatcher
+{
+public:
+    explicit ModalWindowCatcher(const QString &name)
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this, name] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (dialog && dialog->objectName() == name && dialog->isVisible()) {
+                ++m_caught;
+                dialog->reject();
+            }
+        });
+        m_poll.start(10);
+    }
+    int caught() const { return m_caught; }
+
+private:
+    QTimer m_poll;
+    int m_caught = 0;
+};
