@@ -2,6 +2,7 @@
 
 #include "Pictures.h"
 #include "storage/CRegSettings.h"
+#include "toolkit/TextFit.h"
 #include "toolkit/Twips.h"
 
 #include <QCheckBox>
@@ -28,6 +29,7 @@ NoticeDialog::NoticeDialog(const QString &text, const QString &settingName, cons
                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_settingName(settingName)
     , m_showAgain(new QCheckBox(tr("Show this message again in the future."), this))
+    , m_okButton(new QPushButton(tr("OK"), this))
 {
     setWindowTitle(tr("Important Message"));
     setFixedSize(twipsSize(layout.client.width(), layout.client.height()));
@@ -43,17 +45,18 @@ NoticeDialog::NoticeDialog(const QString &text, const QString &settingName, cons
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     message->setGeometry(pixels(layout.text));
+    CondenseToFit(message);
 
     m_showAgain->setObjectName(u"Check1"_s);
     m_showAgain->setChecked(true);
     m_showAgain->setGeometry(pixels(layout.check));
+    CondenseToFit(m_showAgain);
 
-    auto *ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(u"OKButton"_s);
-    ok->setGeometry(pixels(layout.ok));
-    ok->setDefault(true);
-    ok->setFocus();
-    connect(ok, &QPushButton::clicked, this, &NoticeDialog::storeChoice);
+    m_okButton->setObjectName(u"OKButton"_s);
+    m_okButton->setGeometry(pixels(layout.ok));
+    m_okButton->setDefault(true);
+    m_okButton->setFocus();
+    connect(m_okButton, &QPushButton::clicked, this, &NoticeDialog::storeChoice);
 }
 
 bool NoticeDialog::isWanted(const QString &settingName)

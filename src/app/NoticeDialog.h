@@ -5,6 +5,7 @@
 #include <QSize>
 
 class QCheckBox;
+class QPushButton;
 
 // A one-time notice: a picture, a text, "Show this message again in the future." and OK. Only
 // OK stores the choice, as "1" or "0" under section "General" of the program's settings.
@@ -30,10 +31,12 @@ public:
     static bool isWanted(const QString &settingName);
 
     QCheckBox *showAgainCheck() const { return m_showAgain; }
+    QPushButton *okButton() const { return m_okButton; }
 
 private:
     void storeChoice();
 
     QString m_settingName;
     QCheckBox *m_showAgain;
+    QPushButton *m_okButton;
 };

@@ -1,21 +1,38 @@
 #include "ActualSizePreview.h"
 
-#include "PreviewNotice.h"
 #include "PreviewPage.h"
 #include "PreviewWindow.h"
+#include "app/NoticeDialog.h"
 #include "storage/CRegSettings.h"
-#include "toolkit/MessageBox.h"
+#include "toolkit/FileErrorMessage.h"
 #include "toolkit/PlatformServices.h"
 
 #include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+const QString ShowNoticeSetting = u"Show Message 1"_s;
+
+const NoticeDialog::Layout NoticeLayout{QSize(3945, 2250), QRect(180, 270, 480, 480),
+                                        QRect(900, 180, 2895, 1035), QRect(480, 1350, 3045, 285),
+                                        QRect(1365, 1770, 1215, 375)};
+
+} // namespace
+
 void ShowActualSizePreview(QWidget *owner, const SchemeTexts &scheme, PlatformServices &platform,
                            QString &textColor, QString &backColor)
 {
-    if (PreviewNotice::IsWanted()) {
-        PreviewNotice notice(owner);
+    if (NoticeDialog::isWanted(ShowNoticeSetting)) {
+        NoticeDialog notice(
+            QCoreApplication::translate(
+                "ActualSizePreview",
+                "You must have I.E. version 5.5 or later installed on your system in order to "
+                "preview the scrollbars in the colors you have defined. If you don't, you will see "
+                "them in their default colors."),
+            ShowNoticeSetting, NoticeLayout, owner);
+        notice.setObjectName(u"msg1"_s);
         notice.exec();
     }
     if (!CheckStyleInput(scheme, platform, owner))
@@ -30,13 +47,7 @@ void ShowActualSizePreview(QWidget *owner, const SchemeTexts &scheme, PlatformSe
         = WritePreviewPage(platform.programFolder(),
                            PreviewPageText(BuildStyleBlock(scheme), textColor, backColor), error);
     if (page.isEmpty()) {
-        platform.messageBox(owner,
-                            QCoreApplication::translate("ActualSizePreview",
-                                                        "Can't show preview. The preview page "
-                                                        "could not be written:")
-                                + u"\n\n"_s + error,
-                            MessageBoxStyle::Exclamation,
-                            QCoreApplication::translate("ActualSizePreview", "Error"));
+        ShowFileError(platform, owner, error);
         return;
     }
 

@@ -1,5 +1,6 @@
 #include "PreviewPage.h"
 
+#include "storage/SafeFile.h"
 #include "toolkit/ProgramFolder.h"
 #include "ui/WebAddresses.h"
 
@@ -46,24 +47,6 @@ QString PreviewPageText(const QString &styleBlock, const QString &textColor,
 
 namespace {
 
-// Creates or empties the file and writes it whole; on failure `reason` holds the system's
-// description.
-bool writeFile(const QString &path, const QByteArray &bytes, QString &reason)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
-        || !file.flush()) {
-        reason = file.errorString();
-        return false;
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
-}
-
 // Brings the copy of a file up to date with its original; a missing original is left missing.
 void copyWhenChanged(const QString &original, const QString &copy)
 {
@@ -75,8 +58,7 @@ void copyWhenChanged(const QString &original, const QString &copy)
     if (target.open(QIODevice::ReadOnly) && target.readAll() == bytes)
         return;
     target.close();
-    QString ignored;
-    writeFile(copy, bytes, ignored);
+    WriteFileSafely(copy, bytes);
 }
 
 } // namespace
@@ -86,10 +68,10 @@ QString WritePreviewPage(const QString &programFolder, const QString &pageText, 
     const QByteArray bytes = pageText.toLocal8Bit();
     const QString pageName = QString::fromUtf16(PreviewPageName);
     QStringList failures;
-    QString reason;
 
     const QString inProgram = PathInFolder(programFolder, pageName);
-    if (writeFile(inProgram, bytes, reason))
+    QString reason = WriteFileSafely(inProgram, bytes);
+    if (reason.isEmpty())
         return inProgram;
     failures << inProgram + u": "_s + reason;
 
@@ -99,7 +81,8 @@ QString WritePreviewPage(const QString &programFolder, const QString &pageText, 
     if (!dataFolder.isEmpty()) {
         QDir().mkpath(dataFolder);
         const QString inData = PathInFolder(dataFolder, pageName);
-        if (writeFile(inData, bytes, reason)) {
+        reason = WriteFileSafely(inData, bytes);
+        if (reason.isEmpty()) {
             const QString picture = QString::fromUtf16(PreviewPictureName);
             copyWhenChanged(PathInFolder(programFolder, picture),
                             PathInFolder(dataFolder, picture));

@@ -1,5 +1,5 @@
+#include "app/NoticeDialog.h"
 #include "output/PageView.h"
-#include "output/PreviewNotice.h"
 #include "output/PreviewWindow.h"
 #include "storage/CRegSettings.h"
 #include "support/MainWindowFixture.h"
@@ -75,8 +75,8 @@ void TestPreviewWebEngine::previewShowsTheSchemeAndKeepsTriedColours()
     main->entryBox(6)->put(u"#33CC00"_s); // track
 
     WhenModal(u"msg1"_s, [](QWidget *notice) {
-        qobject_cast<PreviewNotice *>(notice)->showAgainCheck()->setChecked(false);
-        qobject_cast<PreviewNotice *>(notice)->okButton()->click();
+        qobject_cast<NoticeDialog *>(notice)->showAgainCheck()->setChecked(false);
+        qobject_cast<NoticeDialog *>(notice)->okButton()->click();
     });
     WhenModal(
         u"Form3"_s,

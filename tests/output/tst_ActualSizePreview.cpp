@@ -1,6 +1,6 @@
+#include "app/NoticeDialog.h"
 #include "color/ColorValues.h"
 #include "output/PageView.h"
-#include "output/PreviewNotice.h"
 #include "output/PreviewPage.h"
 #include "output/PreviewWindow.h"
 #include "output/StyleBlock.h"
@@ -55,7 +55,7 @@ enum class Answer { NotShown, Ok, Unticked, Closed };
 void answerNotice(Answer answer)
 {
     WhenModal(u"msg1"_s, [answer](QWidget *window) {
-        auto *notice = qobject_cast<PreviewNotice *>(window);
+        auto *notice = qobject_cast<NoticeDialog *>(window);
         QVERIFY(notice->showAgainCheck()->isChecked());
         notice->showAgainCheck()->setChecked(answer == Answer::Ok);
         if (answer == Answer::Closed)
@@ -230,7 +230,8 @@ void TestActualSizePreview::commandStopsBeforeThePreviewWindow_data()
         << u"Can't show preview. Please enter a valid hex color value or click the palette "
            "button to choose a color for all elements."_s;
     QTest::newRow("page cannot be written")
-        << false << u"Can't show preview. The preview page could not be written:\n\n"_s;
+        << false
+        << u"Barwright could not perform this operation due to the following error:\r\n\r\n"_s;
 }
 
 void TestActualSizePreview::commandStopsBeforeThePreviewWindow()
