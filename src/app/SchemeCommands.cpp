@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "storage/SchemeFile.h"
 #include "storage/SchemeState.h"
+#include "toolkit/Blanks.h"
 #include "toolkit/EntryBox.h"
 #include "toolkit/FileErrorMessage.h"
 #include "toolkit/MessageBox.h"
@@ -21,15 +22,6 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("SchemeCommands", text);
-}
-
-QString trimmedBlanks(QString text)
-{
-    while (text.startsWith(u' '))
-        text.remove(0, 1);
-    while (text.endsWith(u' '))
-        text.chop(1);
-    return text;
 }
 
 // The program's folder when schemes can be saved there, the user's documents otherwise.
@@ -61,8 +53,7 @@ QString ShowSaveDialog(PlatformServices &platform, QWidget *owner, const QString
                        const QString &title, const QString &folder, bool emptyName)
 {
     const QString name = emptyName ? QString() : FileNameOf(CurrentSchemeFile);
-    QString path
-        = trimmedBlanks(platform.saveFileName(owner, title, filter, folder, name, u"brw"_s));
+    QString path = TrimBlanks(platform.saveFileName(owner, title, filter, folder, name, u"brw"_s));
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += path.endsWith(u'.') ? u"brw"_s : u".brw"_s;
     return path;
@@ -71,7 +62,7 @@ QString ShowSaveDialog(PlatformServices &platform, QWidget *owner, const QString
 QString ShowOpenDialog(PlatformServices &platform, QWidget *owner, const QString &filter,
                        const QString &title, const QString &folder)
 {
-    return trimmedBlanks(platform.openFileName(owner, title, filter, folder));
+    return TrimBlanks(platform.openFileName(owner, title, filter, folder));
 }
 
 bool SaveColorScheme(MainWindow &window)

@@ -1,5 +1,7 @@
 #include "ColorValues.h"
 
+#include "toolkit/Blanks.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -89,19 +91,11 @@ QString ColorToHex(int color)
 
 std::optional<qint32> HexToNumber(const QString &text)
 {
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text.at(first) == u' ')
-        ++first;
-    while (end > first && text.at(end - 1) == u' ')
-        --end;
-    if (first == end)
-        return 0;
-
+    const QString digits = TrimBlanks(text);
     qint64 total = 0;
     qint64 weight = 1;
-    for (qsizetype i = end - 1; i >= first; --i) {
-        const qint64 part = hexDigitValue(text.at(i)) * weight;
+    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
+        const qint64 part = hexDigitValue(digits.at(i)) * weight;
         total += part;
         weight *= 16;
         if (!fitsInt32(part) || !fitsInt32(total) || !fitsInt32(weight))

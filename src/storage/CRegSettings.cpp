@@ -1,5 +1,7 @@
 #include "CRegSettings.h"
 
+#include "toolkit/Blanks.h"
+
 #include <QCoreApplication>
 #include <QSettings>
 
@@ -9,17 +11,6 @@ namespace {
 
 const QString DefaultCompany = u"Fernwick"_s;
 const QString ProductName = u"Barwright"_s;
-
-QString trimBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text.at(first) == u' ')
-        ++first;
-    while (end > first && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(first, end - first);
-}
 
 // The unnamed default value of a registry key is "." to QSettings.
 QString valueKey(const QString &name)
@@ -37,14 +28,14 @@ CRegSettings::CRegSettings()
 
 void CRegSettings::setCompany(const QString &company)
 {
-    m_company = trimBlanks(company);
+    m_company = TrimBlanks(company);
     if (m_company.isEmpty())
         m_company = DefaultCompany;
 }
 
 void CRegSettings::setAppName(const QString &appName)
 {
-    m_appName = trimBlanks(appName);
+    m_appName = TrimBlanks(appName);
     if (m_appName.isEmpty()) {
         const QString product = QCoreApplication::applicationName();
         m_appName = product.isEmpty() ? ProductName : product;

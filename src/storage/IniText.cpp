@@ -159,46 +159,44 @@ QByteArray keyLine(QByteArrayView key, QByteArrayView value)
     return key.toByteArray() + '=' + value.toByteArray();
 }
 
-} // namespace
-
-std::optional<QByteArray> value(QByteArrayView text, QByteArrayView section, QByteArrayView key)
+// Shows each key line of the first section of that name to `visit`, until it returns false.
+template<typename Visit> void forEachKey(QByteArrayView text, QByteArrayView section, Visit visit)
 {
     Lines lines(text);
     QByteArrayView raw;
     bool inSection = false;
-    bool sectionSeen = false;
     while (lines.next(raw)) {
         const Line line = parse(raw);
         if (line.kind == Kind::Section) {
-            if (sectionSeen)
-                return std::nullopt; // only the first matching section counts
+            if (inSection)
+                return; // only the first matching section counts
             inSection = sameName(line.name, section);
-            sectionSeen = inSection;
-        } else if (inSection && line.kind == Kind::Key && sameName(line.name, key)) {
-            return line.value.toByteArray();
+        } else if (inSection && line.kind == Kind::Key && !visit(line)) {
+            return;
         }
     }
-    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QByteArray> value(QByteArrayView text, QByteArrayView section, QByteArrayView key)
+{
+    std::optional<QByteArray> found;
+    forEachKey(text, section, [&](const Line &line) {
+        if (sameName(line.name, key))
+            found = line.value.toByteArray();
+        return !found;
+    });
+    return found;
 }
 
 QList<QByteArray> keyNames(QByteArrayView text, QByteArrayView section)
 {
     QList<QByteArray> names;
-    Lines lines(text);
-    QByteArrayView raw;
-    bool inSection = false;
-    bool sectionSeen = false;
-    while (lines.next(raw)) {
-        const Line line = parse(raw);
-        if (line.kind == Kind::Section) {
-            if (sectionSeen)
-                break;
-            inSection = sameName(line.name, section);
-            sectionSeen = inSection;
-        } else if (inSection && line.kind == Kind::Key) {
-            names.append(line.name.toByteArray());
-        }
-    }
+    forEachKey(text, section, [&](const Line &line) {
+        names.append(line.name.toByteArray());
+        return true;
+    });
     return names;
 }
 
