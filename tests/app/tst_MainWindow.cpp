@@ -5,14 +5,10 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 #include "toolkit/EntryBox.h"
-#include "toolkit/Twips.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -25,8 +21,6 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void windowIsFixedWithTheDesignedClientArea();
-    void menusListEveryEntryInOrder();
     void tabOrderStartsAtGenerateCode();
     void captionsAreComplete();
     void pointingAtTheDiagramMarksCaptions();
@@ -48,51 +42,6 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     m_fixture.reset();
-}
-
-void TestMainWindow::windowIsFixedWithTheDesignedClientArea()
-{
-    QCOMPARE(window()->objectName(), u"Form1"_s);
-    QCOMPARE(window()->windowTitle(), u"Barwright"_s);
-    const QSize client(window()->width(), window()->height() - window()->menuBar()->height());
-    QCOMPARE(client, twipsSize(5850, 5280));
-    QCOMPARE(window()->statusBar()->height(), twipsToPixels(285));
-    QCOMPARE(window()->minimumSize(), window()->maximumSize());
-    const Qt::WindowFlags flags = window()->windowFlags();
-    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-}
-
-void TestMainWindow::menusListEveryEntryInOrder()
-{
-    QStringList seen;
-    for (QAction *menuAction : window()->menuBar()->actions()) {
-        seen << menuAction->text();
-        for (QAction *entry : menuAction->menu()->actions()) {
-            seen << (entry->isSeparator() ? u"-"_s : entry->objectName() + u' ' + entry->text());
-            QVERIFY(entry->shortcut().isEmpty());
-        }
-    }
-    const QStringList expected{
-        u"&File"_s,
-        u"mnuFileCopy &Generate Code"_s,
-        u"mnuFileASP &Actual Size Preview"_s,
-        u"-"_s,
-        u"mnuFileSave &Save Color Scheme"_s,
-        u"mnuFileLoad &Load Color Scheme"_s,
-        u"-"_s,
-        u"mnuFileOES Save as &Outlook Express Stationery"_s,
-        u"-"_s,
-        u"mnuFileExit &Exit"_s,
-        u"&Edit"_s,
-        u"mnuEditRestDef &Restore Defaults"_s,
-        u"&Help"_s,
-        u"mnuHelpContents &Contents"_s,
-        u"mnuHelpAbout &About"_s,
-        u"-"_s,
-        u"mnuHelpMoreFree &More Cool Software"_s,
-    };
-    QCOMPARE(seen, expected);
 }
 
 void TestMainWindow::tabOrderStartsAtGenerateCode()

@@ -35,23 +35,11 @@ class TestScrollbarDiagram : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void startsInTheGivenColours();
     void paintingTheFaceRecoloursTheArrowBox();
-    void paintingWithTextOrNumber();
     void everyRectangleShowsItsElement();
     void overlapsShowWhatThePointerFinds();
     void examplePanelCoversTheDrawing();
 };
-
-void TestScrollbarDiagram::startsInTheGivenColours()
-{
-    ScrollbarDiagram diagram(Defaults);
-    for (int element = 0; element < 7; ++element)
-        QCOMPARE(diagram.DiagramElementColor(element), Defaults[size_t(element)]);
-    QCOMPARE(diagram.arrowBox()->backColor(), 0xC0C0C0);
-    QCOMPARE(diagram.size(), twipsSize(1875, 4845));
-    QCOMPARE(diagram.arrowBox()->geometry(), diagram.pixelRect(QRect(780, 780, 345, 315)));
-}
 
 void TestScrollbarDiagram::paintingTheFaceRecoloursTheArrowBox()
 {
@@ -72,23 +60,6 @@ void TestScrollbarDiagram::paintingTheFaceRecoloursTheArrowBox()
     diagram.PaintDiagramElement(u"12345678"_s, 2); // an unreadable text paints nothing
     for (size_t i = 0; i < before.size(); ++i)
         QCOMPARE(diagram.shapes()[i].fillColor, before[i].fillColor);
-}
-
-void TestScrollbarDiagram::paintingWithTextOrNumber()
-{
-    ScrollbarDiagram diagram(Defaults);
-    diagram.PaintDiagramElement(u"#123456"_s, 4);
-    QCOMPARE(diagram.DiagramElementColor(4), 0x563412);
-    QCOMPARE(ColorToHex(diagram.DiagramElementColor(4)), u"#123456"_s);
-    diagram.PaintDiagramElement(u"C0C0C0"_s, 4);
-    const int withoutHash = diagram.DiagramElementColor(4);
-    diagram.PaintDiagramElement(u"#C0C0C0"_s, 4);
-    QCOMPARE(diagram.DiagramElementColor(4), withoutHash);
-
-    diagram.paintElementColor(1, 0x00FF00);
-    QCOMPARE(diagram.DiagramElementColor(1), 0x00FF00);
-    for (const DiagramShape &shape : diagram.arrowBox()->shapes())
-        QCOMPARE(shape.fillColor, 0x00FF00);
 }
 
 void TestScrollbarDiagram::everyRectangleShowsItsElement()
