@@ -4,6 +4,7 @@
 #include "storage/CRegSettings.h"
 #include "storage/SchemeState.h"
 #include "support/MainWindowFixture.h"
+#include "support/ModalWindows.h"
 #include "support/TestMain.h"
 #include "toolkit/EntryBox.h"
 #include "toolkit/MessageBox.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 namespace Result = MessageBoxResult;
@@ -242,9 +242,7 @@ void TestSchemeCommands::baseColourNoticeIsShownUntilDeclined()
     const auto texts = window()->schemeTexts().texts;
     QStringList shown;
     const auto answer = [&](bool showAgain) {
-        QTimer::singleShot(0, [&, showAgain] {
-            auto *notice = qobject_cast<NoticeDialog *>(QApplication::activeModalWidget());
-            QVERIFY(notice);
+        WhenModal<NoticeDialog>([&, showAgain](NoticeDialog *notice) {
             shown << notice->windowTitle();
             QVERIFY(notice->showAgainCheck()->isChecked());
             notice->showAgainCheck()->setChecked(showAgain);

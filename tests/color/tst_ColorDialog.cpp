@@ -1,21 +1,12 @@
 #include "color/ColorDialog.h"
 #include "color/ColorValues.h"
+#include "support/ModalWindows.h"
 #include "support/TestMain.h"
 
 #include <QColorDialog>
 #include <QTimer>
 
 #include <functional>
-
-// Drives the real colour dialog as soon as it is up.
-static void whenShown(const std::function<void(QColorDialog *)> &answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        answer(dialog);
-    });
-}
 
 class TestColorDialog : public QObject
 {
@@ -30,7 +21,7 @@ private Q_SLOTS:
 void TestColorDialog::startsFromTheInitialColourAndReturnsTheChoice()
 {
     QColor initial;
-    whenShown([&](QColorDialog *dialog) {
+    WhenModal<QColorDialog>([&](QColorDialog *dialog) {
         initial = dialog->currentColor();
         QVERIFY(dialog->testOption(QColorDialog::DontUseNativeDialog));
         dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
@@ -43,7 +34,7 @@ void TestColorDialog::startsFromTheInitialColourAndReturnsTheChoice()
 void TestColorDialog::cancelReturnsMinusOneAndKeepsCustomColours()
 {
     const auto before = CustomColors;
-    whenShown([](QColorDialog *dialog) {
+    WhenModal<QColorDialog>([](QColorDialog *dialog) {
         QColorDialog::setCustomColor(3, Qt::red);
         dialog->reject();
     });
@@ -54,7 +45,7 @@ void TestColorDialog::cancelReturnsMinusOneAndKeepsCustomColours()
 void TestColorDialog::customColoursCarryOverAndBlackStaysBlack()
 {
     QCOMPARE(CustomColors[0], 0xFFFFFF); // unused slots start white
-    whenShown([](QColorDialog *dialog) {
+    WhenModal<QColorDialog>([](QColorDialog *dialog) {
         QColorDialog::setCustomColor(0, Qt::black);
         QColorDialog::setCustomColor(5, QColor(0x11, 0x22, 0x33));
         dialog->accept();
@@ -62,7 +53,7 @@ void TestColorDialog::customColoursCarryOverAndBlackStaysBlack()
     ShowColorDialog(nullptr, 0, true);
 
     QColor offered0, offered5;
-    whenShown([&](QColorDialog *dialog) {
+    WhenModal<QColorDialog>([&](QColorDialog *dialog) {
         offered0 = QColorDialog::customColor(0);
         offered5 = QColorDialog::customColor(5);
         dialog->reject();

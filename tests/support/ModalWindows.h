@@ -15,19 +15,20 @@ inline void RejectModalWindows()
         dialog->reject();
 }
 
-// Answers a modal window that some command is about to open: once the window named `name` is
-// the active modal one, `answer` runs on it, inside the window's own event loop, and must close
-// it. Windows that come up one after another are answered by scheduling the next answer first.
-// When no such window comes up in time, or the answer fails a check, the test fails and every
-// modal window still open is rejected, so the command returns instead of waiting for ever.
-inline void WhenModal(const QString &name, std::function<void(QWidget *)> answer,
-                      int timeoutMs = 20000)
+// Answers a modal window that some command is about to open: once a window that `matches`
+// is the active modal one, `answer` runs on it, inside the window's own event loop, and must
+// close it. Windows that come up one after another are answered by scheduling the next answer
+// first. When no such window comes up in time, or the answer fails a check, the test fails and
+// every modal window still open is rejected, so the command returns instead of waiting for ever.
+inline void WhenModalMatches(std::function<bool(QWidget *)> matches,
+                             std::function<void(QWidget *)> answer, const QString &what,
+                             int timeoutMs = 20000)
 {
     auto *poll = new QTimer(qApp);
     const QDeadlineTimer deadline(timeoutMs);
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == name && modal->isVisible()) {
+        if (modal && modal->isVisible() && matches(modal)) {
             poll->deleteLater();
             poll->stop();
             answer(modal);
@@ -36,12 +37,29 @@ inline void WhenModal(const QString &name, std::function<void(QWidget *)> answer
         } else if (deadline.hasExpired()) {
             poll->deleteLater();
             poll->stop();
-            const QString message = QStringLiteral("no modal window %1 came up").arg(name);
+            const QString message = QStringLiteral("no modal window %1 came up").arg(what);
             QTest::qFail(qPrintable(message), __FILE__, __LINE__);
             RejectModalWindows();
         }
     });
     poll->start(10);
+}
+
+// The modal window of this object name.
+inline void WhenModal(const QString &name, std::function<void(QWidget *)> answer,
+                      int timeoutMs = 20000)
+{
+    WhenModalMatches([name](QWidget *modal) { return modal->objectName() == name; },
+                     std::move(answer), name, timeoutMs);
+}
+
+// The modal window of this class.
+template<typename Window>
+void WhenModal(std::function<void(Window *)> answer, int timeoutMs = 20000)
+{
+    WhenModalMatches([](QWidget *modal) { return qobject_cast<Window *>(modal) != nullptr; },
+                     [answer](QWidget *modal) { answer(static_cast<Window *>(modal)); },
+                     QString::fromLatin1(Window::staticMetaObject.className()), timeoutMs);
 }
 
 // Rejects every modal window named `name` that comes up while it lives, and counts them: for

@@ -1,3 +1,4 @@
+#include "support/ModalWindows.h"
 #include "support/TestMain.h"
 #include "toolkit/MessageBox.h"
 
@@ -10,16 +11,6 @@
 using namespace Qt::StringLiterals;
 namespace Style = MessageBoxStyle;
 namespace Result = MessageBoxResult;
-
-// Runs `answer` on the message box as soon as it is up.
-static void whenShown(const std::function<void(QMessageBox *)> &answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        answer(box);
-    });
-}
 
 class TestMessageBox : public QObject
 {
@@ -68,7 +59,7 @@ void TestMessageBox::buttonsIconsAndResults()
     QFETCH(int, result);
 
     bool seen = false;
-    whenShown([&](QMessageBox *box) {
+    WhenModal<QMessageBox>([&](QMessageBox *box) {
         seen = true;
         QCOMPARE(box->windowTitle(), u"Title"_s);
         QCOMPARE(box->text(), u"Text"_s);
@@ -82,12 +73,12 @@ void TestMessageBox::buttonsIconsAndResults()
 
 void TestMessageBox::escapeAnswers()
 {
-    whenShown([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+    WhenModal<QMessageBox>([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
     QCOMPARE(ShowMessageBox(nullptr, u"?"_s, 35, u"Save Changes?"_s), int(Result::Cancel));
-    whenShown([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+    WhenModal<QMessageBox>([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
     QCOMPARE(ShowMessageBox(nullptr, u"!"_s, 48, u"Oops!"_s), int(Result::Ok));
     // Enter takes the first button.
-    whenShown([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); });
+    WhenModal<QMessageBox>([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); });
     QCOMPARE(ShowMessageBox(nullptr, u"?"_s, 35, u"Save Changes?"_s), int(Result::Yes));
 }
 
@@ -96,7 +87,7 @@ void TestMessageBox::helpButtonAsksForHelpAndKeepsTheBox()
     int helps = 0;
     int shown = 0;
     std::function<void()> answer = [&] {
-        whenShown([&](QMessageBox *box) {
+        WhenModal<QMessageBox>([&](QMessageBox *box) {
             ++shown;
             if (shown == 1) {
                 answer(); // the box comes back after help

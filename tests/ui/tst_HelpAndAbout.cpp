@@ -1,5 +1,6 @@
 #include "app/QtPlatformServices.h"
 #include "support/MainWindowFixture.h"
+#include "support/ModalWindows.h"
 #include "support/TestMain.h"
 #include "ui/AboutWindow.h"
 #include "ui/LinkLabel.h"
@@ -30,16 +31,6 @@ public:
 public Q_SLOTS:
     void open(const QUrl &url) { opened << url; }
 };
-
-// Answers the modal window that comes up next.
-template<typename Window> void whenShown(const std::function<void(Window *)> &answer)
-{
-    QTimer::singleShot(0, [answer] {
-        auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
-        QVERIFY(window);
-        answer(window);
-    });
-}
 
 } // namespace
 
@@ -92,7 +83,7 @@ void TestHelpAndAbout::aboutLinksKeysAndModality()
 {
     MainWindow *window = m_fixture->window.get();
     QStringList &launched = m_fixture->platform.launched;
-    whenShown<AboutWindow>([&](AboutWindow *about) {
+    WhenModal<AboutWindow>([&](AboutWindow *about) {
         QVERIFY(QTest::qWaitForWindowExposed(about));
         // A click that comes the way the desktop's clicks come does not reach the main window.
         auto *bar = qobject_cast<MainStatusBar *>(window->statusBar());
@@ -107,7 +98,7 @@ void TestHelpAndAbout::aboutLinksKeysAndModality()
     QCOMPARE(
         launched,
         (QStringList{u"http://www.fernwick.example/"_s, u"mailto:support@fernwick.example"_s}));
-    whenShown<AboutWindow>([](AboutWindow *about) { QTest::keyClick(about, Qt::Key_Escape); });
+    WhenModal<AboutWindow>([](AboutWindow *about) { QTest::keyClick(about, Qt::Key_Escape); });
     trigger(u"mnuHelpAbout"_s);
     QVERIFY(!QApplication::activeModalWidget());
 }
@@ -130,8 +121,8 @@ void TestHelpAndAbout::helpButtonFindsThePageBesideTheProgram()
     const QString folder = QDir::cleanPath(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR"));
     for (const QString &ending : {QString(), u"/"_s}) {
         platform.folder = folder + ending;
-        whenShown<QMessageBox>([](QMessageBox *box) {
-            whenShown<QMessageBox>(
+        WhenModal<QMessageBox>([](QMessageBox *box) {
+            WhenModal<QMessageBox>(
                 [](QMessageBox *again) { again->button(QMessageBox::Ok)->click(); });
             box->button(QMessageBox::Help)->click();
         });
