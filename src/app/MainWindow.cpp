@@ -154,7 +154,7 @@ QPushButton *MainWindow::commandButton(const QString &name, const QString &capti
 {
     auto *button = new QPushButton(caption, centralWidget());
     button->setObjectName(name);
-    button->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    button->setGeometry(twipsRect(twips));
     return button;
 }
 

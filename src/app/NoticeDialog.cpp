@@ -15,11 +15,6 @@ namespace {
 
 const QString Section = u"General"_s;
 
-QRect pixels(const QRect &twips)
-{
-    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 } // namespace
 
 NoticeDialog::NoticeDialog(const QString &text, const QString &settingName, const Layout &layout,
@@ -38,22 +33,22 @@ NoticeDialog::NoticeDialog(const QString &text, const QString &settingName, cons
     picture->setObjectName(u"Image1"_s);
     picture->setPixmap(InformationPicture().pixmap(32));
     picture->setAlignment(Qt::AlignCenter);
-    picture->setGeometry(pixels(layout.picture));
+    picture->setGeometry(twipsRect(layout.picture));
 
     auto *message = new QLabel(text, this);
     message->setObjectName(u"Label1"_s);
     message->setWordWrap(true);
     message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    message->setGeometry(pixels(layout.text));
+    message->setGeometry(twipsRect(layout.text));
     CondenseToFit(message);
 
     m_showAgain->setObjectName(u"Check1"_s);
     m_showAgain->setChecked(true);
-    m_showAgain->setGeometry(pixels(layout.check));
+    m_showAgain->setGeometry(twipsRect(layout.check));
     CondenseToFit(m_showAgain);
 
     m_okButton->setObjectName(u"OKButton"_s);
-    m_okButton->setGeometry(pixels(layout.ok));
+    m_okButton->setGeometry(twipsRect(layout.ok));
     m_okButton->setDefault(true);
     m_okButton->setFocus();
     connect(m_okButton, &QPushButton::clicked, this, &NoticeDialog::storeChoice);

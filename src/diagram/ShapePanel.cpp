@@ -42,8 +42,7 @@ void ShapePanel::setElementColor(int element, int color)
 
 QRect ShapePanel::pixelRect(const QRect &twips) const
 {
-    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height())
-        .translated(contentsRect().topLeft());
+    return twipsRect(twips).translated(contentsRect().topLeft());
 }
 
 void ShapePanel::paintEvent(QPaintEvent *event)

@@ -18,6 +18,11 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
                  twipsToPixels(height));
 }
 
+constexpr QRect twipsRect(const QRect &twips)
+{
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
 constexpr QSize twipsSize(int width, int height)
 {
     return QSize(twipsToPixels(width), twipsToPixels(height));

@@ -71,7 +71,7 @@ QLabel *AboutWindow::label(const QString &name, const QString &text, const QRect
 {
     auto *label = new QLabel(text, this);
     label->setObjectName(name);
-    label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setGeometry(twipsRect(twips));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -83,7 +83,7 @@ LinkLabel *AboutWindow::link(const QString &name, const QString &text, const QRe
 {
     auto *link = new LinkLabel(text, this);
     link->setObjectName(name);
-    link->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    link->setGeometry(twipsRect(twips));
     link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont font = link->font();
     font.setFamilies({u"MS Sans Serif"_s, font.family()});
