@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 namespace Result = MessageBoxResult;
@@ -96,6 +97,12 @@ void TestSchemeCommands::saveAsksForANameAndSaves()
 
     trigger("mnuFileSave");
     QCOMPARE(platform().fileDialogs.last().fileName, u"mine.brw"_s); // the name, no folder
+
+    // A program folder where nothing can be saved sends the dialog to the user's documents.
+    platform().programDir = inFolder(u"mine.brw/not-a-folder"_s);
+    trigger("mnuFileLoad");
+    QCOMPARE(platform().fileDialogs.last().folder,
+             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 void TestSchemeCommands::aFailedSaveIsReportedAndNotCounted()
