@@ -114,10 +114,8 @@ void ColorEntryRows::markCaption(int element)
 
 void ColorEntryRows::markArrowOrFace(bool arrow)
 {
-    constexpr int Face = 0;
-    constexpr int Arrow = 1;
-    setCaptionMarked(arrow ? Arrow : Face, true);
-    setCaptionMarked(arrow ? Face : Arrow, false);
+    setCaptionMarked(arrow ? ArrowElement : FaceElement, true);
+    setCaptionMarked(arrow ? FaceElement : ArrowElement, false);
 }
 
 void ColorEntryRows::selectBox(int index)

@@ -7,6 +7,16 @@
 // The scheme's elements, by element index: 0 face, 1 arrow, 2 highlight, 3 3dlight, 4 shadow,
 // 5 darkshadow, 6 track; index 7 is the base colour. The index is that of the element's
 // entry box, palette button, capture button and diagram group.
+enum ElementIndex : int {
+    FaceElement,
+    ArrowElement,
+    HighlightElement,
+    Light3DElement,
+    ShadowElement,
+    DarkShadowElement,
+    TrackElement,
+};
+
 constexpr int ElementCount = 7;
 constexpr int BaseColorIndex = 7;
 constexpr int EntryCount = 8;

@@ -31,7 +31,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -105,9 +104,7 @@ void MainWindow::buildControls()
     setCentralWidget(client);
 
     m_diagram = new ScrollbarDiagram(defaultElementColors(), client);
-    m_diagram->move(
-        twipsRect(DiagramLayout::DiagramPanel.x(), DiagramLayout::DiagramPanel.y(), 0, 0)
-            .topLeft());
+    m_diagram->move(twipsPoint(DiagramLayout::DiagramPanel.x(), DiagramLayout::DiagramPanel.y()));
 
     m_colorsFrame = new QGroupBox(tr("Colors:"), client);
     m_colorsFrame->setObjectName(u"Frame1"_s);

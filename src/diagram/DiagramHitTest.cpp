@@ -1,11 +1,10 @@
 #include "DiagramHitTest.h"
 
+#include "app/ElementTable.h"
+
 #include <algorithm>
 
 namespace {
-
-constexpr int TrackElement = 6;
-constexpr int ArrowElement = 1;
 
 } // namespace
 

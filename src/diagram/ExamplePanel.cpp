@@ -21,7 +21,7 @@ ExamplePanel::ExamplePanel(QWidget *parent)
     auto *picture = new QLabel(this);
     picture->setObjectName(u"Image1"_s);
     picture->setPixmap(unavailablePicture());
-    picture->setGeometry(QRect(twipsRect(300, 390, 0, 0).topLeft(), QSize(82, 81)));
+    picture->setGeometry(QRect(twipsPoint(300, 390), QSize(82, 81)));
 
     auto *note = new QLabel(tr("Example image not available when \"Just Set Base Color\" is "
                                "selected. Please use \"Actual Size Preview\" to see results."),

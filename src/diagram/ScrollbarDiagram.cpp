@@ -3,6 +3,7 @@
 #include "DiagramHitTest.h"
 #include "DiagramLayout.h"
 #include "ExamplePanel.h"
+#include "app/ElementTable.h"
 #include "color/ColorValues.h"
 #include "toolkit/Twips.h"
 
@@ -13,10 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int FaceElement = 0;
-constexpr int ArrowElement = 1;
-constexpr int DiagramElements = 7;
 
 } // namespace
 
@@ -46,7 +43,7 @@ ScrollbarDiagram::ScrollbarDiagram(const std::array<int, 7> &initialColors, QWid
     m_examplePanel->setGeometry(pixelRect(DiagramLayout::ExamplePanel));
     m_examplePanel->hide();
 
-    for (int element = 0; element < DiagramElements; ++element)
+    for (int element = 0; element < ElementCount; ++element)
         paintElementColor(element, initialColors[size_t(element)]);
 }
 
@@ -59,7 +56,7 @@ void ScrollbarDiagram::PaintDiagramElement(const QString &colorText, int element
 
 void ScrollbarDiagram::paintElementColor(int element, int color)
 {
-    if (element < 0 || element >= DiagramElements)
+    if (element < 0 || element >= ElementCount)
         return;
     if (element == ArrowElement) {
         m_arrowBox->setElementColor(element, color);

@@ -12,6 +12,11 @@ constexpr int twipsToPixels(int twips)
                       : -((-twips + TwipsPerPixel / 2) / TwipsPerPixel);
 }
 
+constexpr QPoint twipsPoint(int x, int y)
+{
+    return QPoint(twipsToPixels(x), twipsToPixels(y));
+}
+
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
@@ -26,10 +31,4 @@ constexpr QRect twipsRect(const QRect &twips)
 constexpr QSize twipsSize(int width, int height)
 {
     return QSize(twipsToPixels(width), twipsToPixels(height));
-}
-
-// Pointer positions reach handlers as single-precision twips of the control under the pointer.
-inline float pixelsToTwips(qreal pixels)
-{
-    return static_cast<float>(pixels * TwipsPerPixel);
 }

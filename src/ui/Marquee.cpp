@@ -22,7 +22,7 @@ Marquee::Marquee(MainStatusBar *statusBar, QWidget *window)
     , m_strip(new MarqueeStrip(window))
     , m_timer(new QTimer(this))
 {
-    m_strip->move(twipsRect(StripTwips.x(), StripTwips.y(), 0, 0).topLeft());
+    m_strip->move(twipsPoint(StripTwips.x(), StripTwips.y()));
     m_strip->setFont(statusBar->font());
     m_strip->setTextColor(ColorFromNumber(m_cycle.textColor()));
     m_timer->setObjectName(QStringLiteral("Timer1"));
