@@ -1,148 +1,149 @@
+#include "color/ColorDialog.h"
 #include "color/ColorValues.h"
+#include "support/ModalWindows.h"
 #include "support/TestMain.h"
 
+#include <QColorDialog>
 #include <QPalette>
 
 using namespace Qt::StringLiterals;
 
+// Colour numbers and texts, and the colour dialog.
 class TestColorValues : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void colorToHex_data();
-    void colorToHex();
-    void hexToNumber_data();
-    void hexToNumber();
-    void hexToColorAndBack_data();
-    void hexToColorAndBack();
-    void filterHexKey();
-    void acceptableEntries_data();
-    void acceptableEntries();
-    void translateColor();
-};
+    void hexAndColor_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("color");
+        QTest::newRow("black") << u"#000000"_s << 0;
+        QTest::newRow("white") << u"#FFFFFF"_s << 0xFFFFFF;
+        QTest::newRow("red is the low byte") << u"#FF0000"_s << 0x0000FF;
+        QTest::newRow("single digits get a zero") << u"#0C0B0A"_s << 0x0A0B0C;
+        QTest::newRow("mixed") << u"#4080C0"_s << 0xC08040;
+        QTest::newRow("lower case") << u"#1a2b3c"_s << 0x3C2B1A;
+        QTest::newRow("without hash") << u"C0C0C0"_s << 0xC0C0C0;
+        QTest::newRow("hash alone") << u"#"_s << 0xECFFFF;
+        QTest::newRow("too long") << u"12345678"_s << -1;
+    }
 
-void TestColorValues::colorToHex_data()
-{
-    QTest::addColumn<int>("color");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("black") << 0 << u"#000000"_s;
-    QTest::newRow("white") << 0xFFFFFF << u"#FFFFFF"_s;
-    QTest::newRow("red is the low byte") << 0x0000FF << u"#FF0000"_s;
-    QTest::newRow("single digits get a zero") << 0x000A0B0C << u"#0C0B0A"_s;
-    QTest::newRow("mixed") << 0x00C08040 << u"#4080C0"_s;
-}
+    void hexAndColor()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, color);
+        QCOMPARE(HexToColor(text), color);
+        if (text.startsWith(u'#') && text.size() == 7)
+            QCOMPARE(ColorToHex(color), text.toUpper());
+    }
 
-void TestColorValues::colorToHex()
-{
-    QFETCH(int, color);
-    QFETCH(QString, text);
-    QCOMPARE(ColorToHex(color), text);
-}
+    void hexToNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("fits");
+        QTest::addColumn<int>("number");
+        QTest::newRow("empty") << QString() << true << 0;
+        QTest::newRow("blanks") << u"   "_s << true << 0;
+        QTest::newRow("blanks around") << u" FF "_s << true << 255;
+        QTest::newRow("colour text") << u"#C0C0C0"_s << true << -322912064;
+        QTest::newRow("lower case reads as digits") << u"#c0c0c0"_s << true << -322912064;
+        QTest::newRow("hash alone") << u"#"_s << true << -20;
+        QTest::newRow("eight digits fail") << u"12345678"_s << false << 0;
+        QTest::newRow("even eight zeros") << u"00000000"_s << false << 0;
+        QTest::newRow("first char 182 still fits")
+            << (QChar(182) + u"FFFFFF"_s) << true << 2147483647;
+        QTest::newRow("first char 183 overflows") << (QChar(183) + u"000000"_s) << false << 0;
+        QTest::newRow("a wide character overflows") << (QChar(0x4E00) + u"123456"_s) << false << 0;
+    }
 
-void TestColorValues::hexToNumber_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("fits");
-    QTest::addColumn<int>("number");
-    QTest::newRow("empty") << QString() << true << 0;
-    QTest::newRow("blanks") << u"   "_s << true << 0;
-    QTest::newRow("FF") << u"FF"_s << true << 255;
-    QTest::newRow("blanks around") << u" FF "_s << true << 255;
-    QTest::newRow("colour text") << u"#C0C0C0"_s << true << -322912064;
-    QTest::newRow("lower case reads as digits") << u"#c0c0c0"_s << true << -322912064;
-    QTest::newRow("hash alone") << u"#"_s << true << -20;
-    QTest::newRow("eight digits fail") << u"12345678"_s << false << 0;
-    QTest::newRow("even eight zeros") << u"00000000"_s << false << 0;
-    QTest::newRow("first char code 182 still fits")
-        << (QChar(182) + u"FFFFFF"_s) << true << 2147483647;
-    QTest::newRow("first char code 183 overflows") << (QChar(183) + u"000000"_s) << false << 0;
-    QTest::newRow("a wide character overflows") << (QChar(0x4E00) + u"123456"_s) << false << 0;
-}
+    void hexToNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, fits);
+        QFETCH(int, number);
+        QCOMPARE(HexToNumber(text), fits ? std::optional<qint32>(number) : std::nullopt);
+    }
 
-void TestColorValues::hexToNumber()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, fits);
-    QFETCH(int, number);
-    const std::optional<qint32> result = HexToNumber(text);
-    QCOMPARE(result.has_value(), fits);
-    if (fits)
-        QCOMPARE(*result, number);
-}
-
-void TestColorValues::hexToColorAndBack_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("color");
-    QTest::newRow("red") << u"#FF0000"_s << 255;
-    QTest::newRow("silver") << u"#C0C0C0"_s << 0xC0C0C0;
-    QTest::newRow("without hash") << u"C0C0C0"_s << 0xC0C0C0;
-    QTest::newRow("hash alone") << u"#"_s << 0xECFFFF;
-    QTest::newRow("lower case") << u"#1a2b3c"_s << 0x3C2B1A;
-    QTest::newRow("too long") << u"12345678"_s << -1;
-}
-
-void TestColorValues::hexToColorAndBack()
-{
-    QFETCH(QString, text);
-    QFETCH(int, color);
-    QCOMPARE(HexToColor(text), color);
-    if (color != -1 && text.size() == 7)
-        QCOMPARE(ColorToHex(color), text.toUpper());
-}
-
-void TestColorValues::filterHexKey()
-{
-    const auto filter = [](char16_t code) {
-        char16_t inOut = code;
-        const char16_t result = FilterHexKey(inOut);
-        if (inOut != result)
-            return char16_t(0xFFFF); // the argument must carry the result too
-        return result;
-    };
-    for (char16_t c : u"0123456789ABCDEF")
-        if (c)
+    void filterHexKey()
+    {
+        const auto filter = [](char16_t code) {
+            char16_t inOut = code;
+            const char16_t result = FilterHexKey(inOut);
+            return inOut == result ? result : char16_t(0xFFFF); // the argument carries it too
+        };
+        for (char16_t c : u"0123456789ABCDEF\b")
             QCOMPARE(filter(c), c);
-    QCOMPARE(filter(u'c'), u'C');
-    QCOMPARE(filter(u'f'), u'F');
-    QCOMPARE(filter(8), char16_t(8));
-    for (char16_t c : {u'#', u'g', u'G', u' ', char16_t(13), u'z', char16_t(0xE9)})
-        QCOMPARE(filter(c), char16_t(0));
-}
+        QCOMPARE(filter(u'c'), u'C');
+        QCOMPARE(filter(u'f'), u'F');
+        for (char16_t c : {u'#', u'g', u'G', u' ', char16_t(13), u'z', char16_t(0xE9)})
+            QCOMPARE(filter(c), char16_t(0));
+    }
 
-void TestColorValues::acceptableEntries_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("acceptable");
-    QTest::newRow("colour text") << u"#12AB9f"_s << true;
-    QTest::newRow("first character is never looked at") << u"ZC0C0C0"_s << true;
-    QTest::newRow("G inside") << u"#12G456"_s << false;
-    QTest::newRow("G last") << u"#12345G"_s << false;
-    QTest::newRow("short") << u"#12345"_s << false;
-    QTest::newRow("long") << u"#1234567"_s << false;
-    QTest::newRow("backspace is no digit") << (u"#12"_s + QChar(8) + u"456"_s) << false;
-    QTest::newRow("first char overflows") << (QChar(0xFF) + u"123456"_s) << false;
-}
+    void acceptableEntries_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("acceptable");
+        QTest::newRow("colour text") << u"#12AB9f"_s << true;
+        QTest::newRow("first character is never looked at") << u"ZC0C0C0"_s << true;
+        QTest::newRow("G inside") << u"#12G456"_s << false;
+        QTest::newRow("G last") << u"#12345G"_s << false;
+        QTest::newRow("short") << u"#12345"_s << false;
+        QTest::newRow("long") << u"#1234567"_s << false;
+        QTest::newRow("backspace is no digit") << (u"#12"_s + QChar(8) + u"456"_s) << false;
+        QTest::newRow("first char overflows") << (QChar(0xFF) + u"123456"_s) << false;
+    }
 
-void TestColorValues::acceptableEntries()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, acceptable);
-    QCOMPARE(IsAcceptableColorEntry(text), acceptable);
-}
+    void acceptableEntries()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, acceptable);
+        QCOMPARE(IsAcceptableColorEntry(text), acceptable);
+    }
 
-void TestColorValues::translateColor()
-{
-    QCOMPARE(TranslateColor(0x123456), 0x123456);
-    QCOMPARE(TranslateColor(0x02123456), 0x123456);
-    QCOMPARE(TranslateColor(0x05123456), 0);
-    const QPalette palette = QGuiApplication::palette();
-    QCOMPARE(TranslateColor(int(0x80000005u)), NumberFromColor(palette.color(QPalette::Base)));
-    QCOMPARE(TranslateColor(int(0x80000008u)), NumberFromColor(palette.color(QPalette::Text)));
-    QCOMPARE(TranslateColor(int(0x80000019u)), 0); // index 25 names no colour
-    QCOMPARE(TranslateColor(int(0x800000FFu)), 0);
-}
+    void translateColor()
+    {
+        QCOMPARE(TranslateColor(0x123456), 0x123456);
+        QCOMPARE(TranslateColor(0x02123456), 0x123456);
+        QCOMPARE(TranslateColor(0x05123456), 0);
+        const QPalette palette = QGuiApplication::palette();
+        QCOMPARE(TranslateColor(int(0x80000005u)), NumberFromColor(palette.color(QPalette::Base)));
+        QCOMPARE(TranslateColor(int(0x80000008u)), NumberFromColor(palette.color(QPalette::Text)));
+        QCOMPARE(TranslateColor(int(0x80000019u)), 0); // index 25 names no colour
+        QCOMPARE(TranslateColor(int(0x800000FFu)), 0);
+    }
+
+    void colorDialog()
+    {
+        QCOMPARE(CustomColors[0], 0xFFFFFF); // unused slots start white
+        QColor initial;
+        WhenModal<QColorDialog>([&](QColorDialog *dialog) {
+            initial = dialog->currentColor();
+            QVERIFY(dialog->testOption(QColorDialog::DontUseNativeDialog));
+            QColorDialog::setCustomColor(0, Qt::black);
+            QColorDialog::setCustomColor(5, QColor(0x11, 0x22, 0x33));
+            dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
+            dialog->accept();
+        });
+        QCOMPARE(ShowColorDialog(nullptr, 0x0080FF, true), 0x563412);
+        QCOMPARE(initial, QColor(0xFF, 0x80, 0x00));
+        QCOMPARE(CustomColors[5], 0x332211);
+
+        // The next dialog offers the custom colours, black too; a cancel keeps them.
+        const auto before = CustomColors;
+        QColor offered0, offered5;
+        WhenModal<QColorDialog>([&](QColorDialog *dialog) {
+            offered0 = QColorDialog::customColor(0);
+            offered5 = QColorDialog::customColor(5);
+            QColorDialog::setCustomColor(3, Qt::red);
+            dialog->reject();
+        });
+        QCOMPARE(ShowColorDialog(nullptr, 0, true), -1);
+        QCOMPARE(offered0, QColor(Qt::black));
+        QCOMPARE(offered5, QColor(0x11, 0x22, 0x33));
+        QCOMPARE(CustomColors, before);
+    }
+};
 
 BARWRIGHT_TEST_MAIN(TestColorValues)
 #include "tst_ColorValues.moc"

@@ -1,10 +1,13 @@
+#include "storage/CIniFile.h"
+#include "storage/CRegSettings.h"
 #include "storage/SchemeFile.h"
+#include "support/TestHelpers.h"
 #include "support/TestMain.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QRandomGenerator>
+#include <QFileInfo>
+#include <QRect>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -15,55 +18,37 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-SchemeTexts defaults()
+const QByteArray Header = "Barwright Color Scheme File (Do not edit manually)\r\n";
+
+SchemeTexts defaults(bool baseColor = false)
 {
     return {{u"#C0C0C0"_s, u"#FFFFFF"_s, u"#FFFFFF"_s, u"#C0C0C0"_s, u"#808080"_s, u"#000000"_s,
              u"#E0E0E0"_s, u"#808080"_s},
-            false};
+            baseColor};
 }
 
-QByteArray read(const QString &path)
+QString storeFile()
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// Resident memory of this process, in KiB.
-long residentKiB()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Fernwick"_s, u"Barwright"_s)
+        .fileName();
 }
 
 } // namespace
 
+// INI files, the settings store and scheme files.
 class TestSchemeFile : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void savedFilesAreByteExact();
-    void headerIsTheFirstFieldOfTheFirstLine_data();
-    void headerIsTheFirstFieldOfTheFirstLine();
-    void readingAcrossModesAndMissingKeys();
-    void hostileFilesEndQuicklyInBoundedMemory();
-    void aFailingSaveLeavesTheOldFile();
-    void fileNameOf();
-
 private:
+    CIniFile at(const QString &section, const QString &key) const
+    {
+        CIniFile ini;
+        ini.setPath(m_path);
+        ini.setSection(section);
+        ini.setKey(key);
+        return ini;
+    }
     // Temporary files a save left behind.
     QStringList leftovers() const
     {
@@ -71,165 +56,228 @@ private:
     }
 
     QTemporaryDir m_dir;
+    QString m_path;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_path = m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()));
+        QFile::remove(storeFile());
+    }
+
+    void iniReadsFallBackToTheDefault()
+    {
+        CIniFile ini = at(u"Colors"_s, u"Value 0"_s);
+        QCOMPARE(ini.Value(), QString()); // no file
+        QVERIFY(!QFile::exists(m_path)); // setting names alone touches nothing
+        ini.setDefault(u"#123456"_s);
+        QCOMPARE(ini.Value(), u"#123456"_s);
+        QVERIFY(WriteFile(m_path, "[Colors]\r\nValue 1=#FFFFFF\r\n[Other]\r\nValue 0=#000000\r\n"));
+        QCOMPARE(ini.Value(), u"#123456"_s); // the key is in another section
+        ini.setSection(u"Other"_s);
+        QCOMPARE(ini.Value(), u"#000000"_s);
+        QCOMPARE(ini.LastReturnCode(), 0); // reads leave it alone
+        ini.setPath(m_dir.path()); // a folder
+        QCOMPARE(ini.Value(), u"#123456"_s);
+    }
+
+    void iniWritesCreateAndReplaceInPlace()
+    {
+        CIniFile ini = at(u"Type"_s, u"IsBase"_s);
+        ini.setValue(u"0"_s);
+        QCOMPARE(ini.LastReturnCode(), 1);
+        QCOMPARE(ReadFile(m_path), "[Type]\r\nIsBase=0\r\n");
+
+        // A header line the reader does not understand stays where it is; LF alone is read.
+        QVERIFY(WriteFile(m_path, "Header line\n[Type]\nIsBase=0\n[Colors]\nValue 0=#C0C0C0\n"));
+        ini.setValue(u"1"_s);
+        at(u"Colors"_s, u"Value 1"_s).setValue(u"#FFFFFF"_s);
+        at(u"New"_s, u"Key"_s).setValue(u"v"_s);
+        QCOMPARE(ReadFile(m_path), "Header line\r\n[Type]\r\nIsBase=1\r\n[Colors]\r\n"
+                                   "Value 0=#C0C0C0\r\nValue 1=#FFFFFF\r\n[New]\r\nKey=v\r\n");
+
+        ini.setPath(m_dir.filePath(u"no/such/folder/x.ini"_s));
+        ini.setValue(u"1"_s);
+        QCOMPARE(ini.LastReturnCode(), 0);
+        QVERIFY(!ini.lastErrorString().isEmpty());
+    }
+
+    void iniNamesMatchWithoutRegardToCase()
+    {
+        QVERIFY(WriteFile(m_path, "[colors]\r\nvalue 0 = #aBcDeF \r\nQuoted=\"  spaced  \"\r\n"));
+        QCOMPARE(at(u"COLORS"_s, u"Value 0"_s).Value(), u"#aBcDeF"_s);
+        QCOMPARE(at(u"Colors"_s, u"quoted"_s).Value(), u"  spaced  "_s);
+        at(u"COLORS"_s, u"VALUE 0"_s).setValue(u"#000000"_s);
+        QCOMPARE(ReadFile(m_path), "[colors]\r\nvalue 0=#000000\r\nQuoted=\"  spaced  \"\r\n");
+    }
+
+    void iniValuesAreCutAndCleaned()
+    {
+        CIniFile ini = at(u"S"_s, u"K"_s);
+        const QString long300(300, u'x');
+        ini.setValue(long300);
+        QCOMPARE(ini.Value(), long300.left(254));
+        ini.setValue(u"a"_s + QChar(0) + u"b"_s);
+        QCOMPARE(ini.Value(), u"ab"_s);
+        ini.setDefault(long300);
+        ini.setKey(u"Missing"_s);
+        QCOMPARE(ini.Value().size(), 254);
+    }
+
+    void iniSectionKeysAndDeletion()
+    {
+        QVERIFY(WriteFile(m_path, "[A]\r\nFirst=1\r\nSecond=2\r\n[B]\r\nThird=3\r\n"));
+        CIniFile ini = at(u"a"_s, u"Second"_s);
+        QCOMPARE(ini.INISection(), u"First"_s + QChar(0) + u"Second"_s + QChar(0));
+        ini.DeleteSection();
+        QCOMPARE(ReadFile(m_path), "[B]\r\nThird=3\r\n");
+        QCOMPARE(ini.LastReturnCode(), 1);
+        QCOMPARE(ini.Value(), QString());
+    }
+
+    void settingsReadBackWhatWasSaved()
+    {
+        // The test's own configuration folder, never the user's.
+        QVERIFY(storeFile().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+        CRegSettings settings = ProgramSettings();
+        QCOMPARE(settings.GetSetting(u"General"_s, u"Show Message 1"_s, u"1"_s), u"1"_s);
+        QVERIFY(!QFileInfo::exists(storeFile())); // reading creates nothing
+        QVERIFY(settings.SaveSetting(u"Preview Colors"_s, u"fgcolor"_s, u"#12"_s));
+        QVERIFY(storeFile().endsWith(u"Fernwick/Barwright.conf"_s) && QFile::exists(storeFile()));
+        QVERIFY(settings.SaveSetting(u"General"_s, u"Show Message 2"_s, QString()));
+        QVERIFY(settings.SaveSetting(u"General"_s, u"*"_s, u"unnamed"_s));
+
+        const CRegSettings fresh = ProgramSettings();
+        QCOMPARE(fresh.GetSetting(u"Preview Colors"_s, u"fgcolor"_s, u"#000000"_s), u"#12"_s);
+        // An empty text is a value, not an absent one.
+        QCOMPARE(fresh.GetSetting(u"General"_s, u"Show Message 2"_s, u"1"_s), QString());
+        QCOMPARE(fresh.GetSetting(u"General"_s, u"*"_s), u"unnamed"_s);
+        QCOMPARE(fresh.GetSetting(u"Other"_s, u"fgcolor"_s, u"none"_s), u"none"_s);
+
+        CRegSettings other;
+        other.setAppName(u" Other "_s);
+        QCOMPARE(other.AppName(), u"Other"_s);
+        QVERIFY(other.SaveSetting(u"General"_s, u"x"_s, u"1"_s));
+        QCOMPARE(fresh.GetSetting(u"General"_s, u"x"_s, u"absent"_s), u"absent"_s);
+    }
+
+    void settingsDeletedAndListed()
+    {
+        CRegSettings settings = ProgramSettings();
+        QVERIFY(settings.GetAllSettings(u"General"_s).isEmpty());
+        settings.SaveSetting(u"Preview Colors"_s, u"fgcolor"_s, u"#111111"_s);
+        settings.SaveSetting(u"Preview Colors"_s, u"bgcolor"_s, u"#222222"_s);
+        settings.SaveSetting(u"General"_s, u"Show Message 1"_s, u"0"_s);
+        QVERIFY(settings.DeleteSetting(u"Preview Colors"_s, u"fgcolor"_s));
+        QVERIFY(!settings.DeleteSetting(u"Preview Colors"_s, u"fgcolor"_s));
+        QCOMPARE(settings.GetSetting(u"Preview Colors"_s, u"fgcolor"_s, u"d"_s), u"d"_s);
+        QCOMPARE(settings.GetSetting(u"Preview Colors"_s, u"bgcolor"_s), u"#222222"_s);
+        QVERIFY(settings.DeleteSetting(u"Preview Colors"_s));
+        QCOMPARE(settings.GetSetting(u"Preview Colors"_s, u"bgcolor"_s, u"d"_s), u"d"_s);
+        QVERIFY(!settings.DeleteSetting(u"Missing"_s));
+
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Fernwick"_s, u"Barwright"_s)
+            .setValue(u"General/Window"_s, QRect(1, 2, 3, 4)); // not a text
+        const auto rows = settings.GetAllSettings(u"General"_s);
+        QCOMPARE(rows, (QList<QPair<QString, QString>>{{u"Show Message 1"_s, u"0"_s}}));
+    }
+
+    void savedSchemesAreByteExact()
+    {
+        QCOMPARE(WriteSchemeFile(m_path, defaults()), QString());
+        QCOMPARE(ReadFile(m_path),
+                 Header
+                     + "[Type]\r\nIsBase=0\r\n"
+                       "[Colors]\r\nValue 0=#C0C0C0\r\nValue 1=#FFFFFF\r\nValue 2=#FFFFFF\r\n"
+                       "Value 3=#C0C0C0\r\nValue 4=#808080\r\nValue 5=#000000\r\n"
+                       "Value 6=#E0E0E0\r\n");
+        QCOMPARE(WriteSchemeFile(m_path, defaults(true)), QString());
+        QCOMPARE(ReadFile(m_path), Header + "[Type]\r\nIsBase=1\r\n[Color]\r\nValue=#808080\r\n");
+        // Saving starts a new file: switching back leaves no "Color" section.
+        QCOMPARE(WriteSchemeFile(m_path, defaults()), QString());
+        QVERIFY(!ReadFile(m_path).contains("[Color]"));
+        QCOMPARE(leftovers(), QStringList());
+    }
+
+    void headerIsTheFirstFieldOfTheFirstLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("header");
+        const QByteArray h = Header.chopped(2);
+        QTest::newRow("header") << h + "\r\n[Type]\r\n" << true;
+        QTest::newRow("LF only, no more lines") << h + "\n" << true;
+        QTest::newRow("then a comma") << h + ",more text\r\n" << true;
+        QTest::newRow("leading blanks, quoted") << "   \"" + h + "\",x\r\n" << true;
+        QTest::newRow("empty file") << QByteArray() << false;
+        QTest::newRow("wrong case") << h.toUpper() + "\r\n" << false;
+        QTest::newRow("another kind") << QByteArray("[Type]\r\nIsBase=0\r\n") << false;
+        QTest::newRow("trailing text") << h + " v2\r\n" << false;
+    }
+
+    void headerIsTheFirstFieldOfTheFirstLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, header);
+        QVERIFY(WriteFile(m_path, bytes));
+        QCOMPARE(HasSchemeHeader(m_path), header);
+        QVERIFY(!HasSchemeHeader(m_dir.filePath(u"deleted.brw"_s)));
+    }
+
+    void readingAcrossModesAndOddFiles()
+    {
+        QVERIFY(WriteFile(m_path, Header + "[TYPE]\r\nisbase=1\r\n[color]\r\nVALUE=#336699\r\n"));
+        SchemeFileContent content = ReadSchemeFile(m_path);
+        QVERIFY(content.baseColor);
+        QCOMPARE(content.baseText, u"#336699"_s);
+        for (const QByteArray isBase : {"IsBase=0\r\n", "IsBase=01\r\n", ""}) {
+            QVERIFY(WriteFile(m_path,
+                              Header + "[Type]\r\n" + isBase + "[Colors]\r\nValue 2=#123456\r\n"));
+            content = ReadSchemeFile(m_path);
+            QVERIFY(!content.baseColor);
+            QCOMPARE(content.elementTexts[2], u"#123456"_s);
+            QCOMPARE(content.elementTexts[0], QString()); // missing keys read empty
+        }
+        // Lines far longer than the fuzzer tries, and bytes that are no UTF-8.
+        const QByteArray megabyte(1 << 20, 'x');
+        QVERIFY(WriteFile(m_path, Header + "[Colors]\r\n" + megabyte + "\r\nValue 0=" + megabyte
+                                      + "\r\nValue 1=\xC3\x28\xFF\xFE\r\n"));
+        content = ReadSchemeFile(m_path);
+        QCOMPARE(content.elementTexts[0], QString(254, u'x'));
+        QCOMPARE(content.elementTexts[1], QString::fromLatin1("\xC3\x28\xFF\xFE"));
+
+        // A folder and a pipe given as the name: refused at once, never waited on.
+        QVERIFY(!HasSchemeHeader(m_dir.path()));
+        QCOMPARE(mkfifo(QFile::encodeName(m_path + u".fifo"_s).constData(), 0600), 0);
+        QVERIFY(!HasSchemeHeader(m_path + u".fifo"_s));
+        QCOMPARE(ReadSchemeFile(m_path + u".fifo"_s).elementTexts[0], QString());
+    }
+
+    void aFailingSaveLeavesTheOldFile()
+    {
+        QCOMPARE(WriteSchemeFile(m_path, defaults(true)), QString());
+        const QByteArray before = ReadFile(m_path);
+        // The disk fills up halfway through the new file.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{80, limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        const QString error = WriteSchemeFile(m_path, defaults());
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(ReadFile(m_path), before);
+        QCOMPARE(leftovers(), QStringList());
+        QVERIFY(!WriteSchemeFile(m_path + u"/inside.brw"_s, defaults()).isEmpty());
+    }
+
+    void fileNameOf()
+    {
+        QCOMPARE(FileNameOf(uR"(C:\Schemes\blue.brw)"_s), u"blue.brw"_s);
+        QCOMPARE(FileNameOf(u"/home/me/blue.brw"_s), u"blue.brw"_s);
+        QCOMPARE(FileNameOf(u"blue.brw"_s), QString());
+        QCOMPARE(FileNameOf(u"/home/me/"_s), QString());
+    }
 };
-
-void TestSchemeFile::savedFilesAreByteExact()
-{
-    const QString path = m_dir.filePath(u"default.brw"_s);
-    QCOMPARE(WriteSchemeFile(path, defaults()), QString());
-    QCOMPARE(read(path),
-             "Barwright Color Scheme File (Do not edit manually)\r\n"
-             "[Type]\r\nIsBase=0\r\n"
-             "[Colors]\r\nValue 0=#C0C0C0\r\nValue 1=#FFFFFF\r\nValue 2=#FFFFFF\r\n"
-             "Value 3=#C0C0C0\r\nValue 4=#808080\r\nValue 5=#000000\r\n"
-             "Value 6=#E0E0E0\r\n");
-
-    SchemeTexts base = defaults();
-    base.baseColor = true;
-    QCOMPARE(WriteSchemeFile(path, base), QString());
-    QCOMPARE(read(path),
-             "Barwright Color Scheme File (Do not edit manually)\r\n"
-             "[Type]\r\nIsBase=1\r\n[Color]\r\nValue=#808080\r\n");
-    // Saving starts a new file: switching back leaves no "Color" section.
-    QCOMPARE(WriteSchemeFile(path, defaults()), QString());
-    QVERIFY(!read(path).contains("[Color]"));
-    QCOMPARE(leftovers(), QStringList());
-}
-
-void TestSchemeFile::headerIsTheFirstFieldOfTheFirstLine_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("header");
-    const QByteArray h = "Barwright Color Scheme File (Do not edit manually)";
-    QTest::newRow("header") << h + "\r\n[Type]\r\n" << true;
-    QTest::newRow("LF only, no more lines") << h + "\n" << true;
-    QTest::newRow("then a comma") << h + ",more text\r\n" << true;
-    QTest::newRow("leading blanks, quoted") << "   \"" + h + "\",x\r\n" << true;
-    QTest::newRow("empty file") << QByteArray() << false;
-    QTest::newRow("wrong case") << h.toUpper() + "\r\n" << false;
-    QTest::newRow("another kind") << QByteArray("[Type]\r\nIsBase=0\r\n") << false;
-    QTest::newRow("trailing text") << h + " v2\r\n" << false;
-}
-
-void TestSchemeFile::headerIsTheFirstFieldOfTheFirstLine()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, header);
-    const QString path = m_dir.filePath(u"header.brw"_s);
-    write(path, bytes);
-    QCOMPARE(HasSchemeHeader(path), header);
-    QVERIFY(!HasSchemeHeader(m_dir.filePath(u"deleted.brw"_s)));
-}
-
-void TestSchemeFile::readingAcrossModesAndMissingKeys()
-{
-    const QString path = m_dir.filePath(u"read.brw"_s);
-    const QByteArray header = "Barwright Color Scheme File (Do not edit manually)\r\n";
-    write(path, header + "[TYPE]\r\nisbase=1\r\n[color]\r\nVALUE=#336699\r\n");
-    SchemeFileContent content = ReadSchemeFile(path);
-    QVERIFY(content.baseColor);
-    QCOMPARE(content.baseText, u"#336699"_s);
-
-    for (const QByteArray &isBase :
-         {QByteArray("IsBase=0\r\n"), QByteArray("IsBase=01\r\n"), QByteArray()}) {
-        write(path, header + "[Type]\r\n" + isBase + "[Colors]\r\nValue 2=#123456\r\n");
-        content = ReadSchemeFile(path);
-        QVERIFY(!content.baseColor);
-        QCOMPARE(content.elementTexts[2], u"#123456"_s);
-        QCOMPARE(content.elementTexts[0], QString()); // missing keys read empty
-    }
-}
-
-void TestSchemeFile::hostileFilesEndQuicklyInBoundedMemory()
-{
-    const QByteArray header = "Barwright Color Scheme File (Do not edit manually)\r\n";
-    QRandomGenerator random(7);
-    QByteArray binary(1 << 20, Qt::Uninitialized);
-    random.fillRange(reinterpret_cast<quint32 *>(binary.data()), binary.size() / 4);
-    const QByteArray megabyteLine(1 << 20, 'x');
-
-    struct Case
-    {
-        const char *name;
-        QByteArray bytes;
-    };
-    const Case cases[] = {
-        {"binary", binary},
-        {"header then binary", header + binary},
-        {"NUL bytes", header + QByteArray("[Type]\0\r\nIsBase=1\0\r\n", 21)},
-        {"megabyte lines", header + "[Colors]\r\n" + megabyteLine + "\r\nValue 0=" + megabyteLine},
-        {"invalid UTF-8", header + "[Colors]\r\nValue 0=\xC3\x28\xFF\xFE\r\n"},
-    };
-    for (const Case &c : cases) {
-        const QString path = m_dir.filePath(QString::fromLatin1(c.name));
-        write(path, c.bytes);
-        QElapsedTimer timer;
-        timer.start();
-        if (HasSchemeHeader(path))
-            ReadSchemeFile(path);
-        QVERIFY2(timer.elapsed() < 1000, c.name);
-    }
-
-    // A 100 MB file with the header, and keys nowhere: every read scans all of it.
-    const QString huge = m_dir.filePath(u"huge.brw"_s);
-    {
-        QFile file(huge);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(header + "[Colors]\r\n");
-        const QByteArray block = QByteArray(1023, 'z') + '\n';
-        for (int i = 0; i < 100 * 1024; ++i)
-            file.write(block);
-    }
-    const long before = residentKiB();
-    QElapsedTimer timer;
-    timer.start();
-    QVERIFY(HasSchemeHeader(huge));
-    const SchemeFileContent content = ReadSchemeFile(huge);
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
-    QCOMPARE(content.elementTexts[6], QString());
-    // The file is mapped, not copied into memory.
-    QVERIFY(residentKiB() - before < 150 * 1024);
-    QFile::remove(huge);
-
-    // A folder and a pipe given as the name: refused at once, never waited on.
-    QVERIFY(!HasSchemeHeader(m_dir.path()));
-    const QString fifo = m_dir.filePath(u"pipe.brw"_s);
-    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QVERIFY(!HasSchemeHeader(fifo));
-    QCOMPARE(ReadSchemeFile(fifo).elementTexts[0], QString());
-}
-
-void TestSchemeFile::aFailingSaveLeavesTheOldFile()
-{
-    const QString path = m_dir.filePath(u"kept.brw"_s);
-    SchemeTexts base = defaults();
-    base.baseColor = true;
-    QCOMPARE(WriteSchemeFile(path, base), QString());
-    const QByteArray before = read(path);
-
-    // The disk fills up halfway through the new file.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit small{80, limit.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &small);
-    const QString error = WriteSchemeFile(path, defaults());
-    setrlimit(RLIMIT_FSIZE, &limit);
-
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(read(path), before);
-    QCOMPARE(leftovers(), QStringList());
-
-    QVERIFY(!WriteSchemeFile(m_dir.filePath(u"kept.brw/inside.brw"_s), base).isEmpty());
-}
-
-void TestSchemeFile::fileNameOf()
-{
-    QCOMPARE(FileNameOf(uR"(C:\Schemes\blue.brw)"_s), u"blue.brw"_s);
-    QCOMPARE(FileNameOf(u"/home/me/blue.brw"_s), u"blue.brw"_s);
-    QCOMPARE(FileNameOf(u"blue.brw"_s), QString());
-    QCOMPARE(FileNameOf(u"/home/me/"_s), QString());
-}
 
 BARWRIGHT_TEST_MAIN(TestSchemeFile)
 #include "tst_SchemeFile.moc"

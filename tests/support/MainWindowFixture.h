@@ -8,7 +8,8 @@
 
 #include <memory>
 
-// A shown and active main window on a scripted desktop, with a program folder of its own.
+// A shown and active main window on a scripted desktop, with a program folder of its own; a
+// window made beforehand is the one shown.
 struct MainWindowFixture
 {
     QTemporaryDir programDir;
@@ -19,7 +20,8 @@ struct MainWindowFixture
     bool open()
     {
         platform.programDir = programDir.path();
-        window = std::make_unique<MainWindow>(platform);
+        if (!window)
+            window = std::make_unique<MainWindow>(platform);
         diagram = window->diagram();
         window->show();
         // Without a window manager (a bare test X server) nothing else activates it.

@@ -28,19 +28,18 @@ inline void WhenModalMatches(std::function<bool(QWidget *)> matches,
     const QDeadlineTimer deadline(timeoutMs);
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible() && matches(modal)) {
-            poll->deleteLater();
-            poll->stop();
+        const bool found = modal && modal->isVisible() && matches(modal);
+        if (!found && !deadline.hasExpired())
+            return;
+        poll->deleteLater();
+        poll->stop();
+        if (found)
             answer(modal);
-            if (QTest::currentTestFailed())
-                RejectModalWindows();
-        } else if (deadline.hasExpired()) {
-            poll->deleteLater();
-            poll->stop();
-            const QString message = QStringLiteral("no modal window %1 came up").arg(what);
-            QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+        else
+            QTest::qFail(qPrintable(QStringLiteral("no modal window %1 came up").arg(what)),
+                         __FILE__, __LINE__);
+        if (QTest::currentTestFailed())
             RejectModalWindows();
-        }
     });
     poll->start(10);
 }

@@ -2,6 +2,11 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMap>
+#include <QPixmap>
+#include <QScreen>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -65,21 +70,24 @@ QString ProgramProcess::waitForWindow(const QString &title, int timeoutMs)
 
 QRect ProgramProcess::geometry(const QString &windowId) const
 {
-    const QString shell = xdotool({u"getwindowgeometry"_s, u"--shell"_s, windowId});
-    QRect rect;
-    for (const QString &line : shell.split(u'\n')) {
-        const QString key = line.section(u'=', 0, 0);
-        const int value = line.section(u'=', 1).toInt();
-        if (key == u"X")
-            rect.moveLeft(value);
-        else if (key == u"Y")
-            rect.moveTop(value);
-        else if (key == u"WIDTH")
-            rect.setWidth(value);
-        else if (key == u"HEIGHT")
-            rect.setHeight(value);
-    }
-    return rect;
+    // Lines of "X=…", "Y=…", "WIDTH=…" and "HEIGHT=…", among others.
+    QMap<QString, int> values;
+    for (const QString &line : xdotool({u"getwindowgeometry"_s, u"--shell"_s, windowId}).split(u'\n'))
+        values[line.section(u'=', 0, 0)] = line.section(u'=', 1).toInt();
+    return {values[u"X"_s], values[u"Y"_s], values[u"WIDTH"_s], values[u"HEIGHT"_s]};
+}
+
+QRgb ProgramProcess::diagramPixel(const QString &mainWindowId, QPoint twips) const
+{
+    // The client area below the menu bar is 352 pixels high; the diagram panel stands at 90, 90
+    // twips in it, and its 2-pixel frame surrounds the drawing.
+    const QRect window = geometry(mainWindowId);
+    const QPoint pixel = window.bottomLeft() + QPoint(8 + twips.x() / 15, 1 - 352 + 8 + twips.y() / 15);
+    return QGuiApplication::primaryScreen()
+               ->grabWindow(0, pixel.x(), pixel.y(), 1, 1)
+               .toImage()
+               .pixel(0, 0)
+        & 0xFFFFFF;
 }
 
 bool ProgramProcess::waitForExit(int timeoutMs)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QColor>
 #include <QRect>
 #include <QString>
 
@@ -17,6 +18,8 @@ public:
     // Waits for a window of this exact title to be mapped; returns its X window id or 0.
     QString waitForWindow(const QString &title, int timeoutMs = 10000);
     QRect geometry(const QString &windowId) const;
+    // The colour the screen shows at a point, in twips, of the main window's diagram drawing.
+    QRgb diagramPixel(const QString &mainWindowId, QPoint twips) const;
     bool waitForExit(int timeoutMs = 5000);
     QProcess &process() { return m_process; }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "toolkit/MessageBox.h"
 #include "toolkit/PlatformServices.h"
 
 #include <QList>
-#include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <functional>
@@ -46,17 +47,53 @@ public:
     QString clipboard;
     QString programDir;
 
-    int messageBox(QWidget *owner, const QString &text, int style, const QString &title) override;
-    int chooseColor(QWidget *owner, int initialColor, bool expanded) override;
-    QString openFileName(QWidget *owner, const QString &title, const QString &filter,
-                         const QString &folder) override;
-    QString saveFileName(QWidget *owner, const QString &title, const QString &filter,
+    int messageBox(QWidget *owner, const QString &text, int style, const QString &title) override
+    {
+        messages << Message{text, style, title, owner};
+        if (whileMessageShown)
+            whileMessageShown(messages.constLast());
+        const int buttons = style & 0xF;
+        const bool yes = buttons == MessageBoxStyle::YesNoCancel || buttons == MessageBoxStyle::YesNo;
+        return take(messageAnswers, yes ? int(MessageBoxResult::Yes) : int(MessageBoxResult::Ok));
+    }
+    int chooseColor(QWidget *, int initialColor, bool) override
+    {
+        colorRequests << initialColor;
+        return take(colorAnswers, -1);
+    }
+    QString openFileName(QWidget *, const QString &title, const QString &filter,
+                         const QString &folder) override
+    {
+        fileDialogs << FileDialog{false, title, filter, folder, {}, {}};
+        return take(fileAnswers, QString());
+    }
+    QString saveFileName(QWidget *, const QString &title, const QString &filter,
                          const QString &folder, const QString &fileName,
-                         const QString &defaultSuffix) override;
-    void launch(QWidget *owner, const QString &target) override;
-    void showHelp(QWidget *owner) override;
-    void setClipboardText(const QString &text) override;
+                         const QString &defaultSuffix) override
+    {
+        fileDialogs << FileDialog{true, title, filter, folder, fileName, defaultSuffix};
+        return take(fileAnswers, QString());
+    }
+    void launch(QWidget *, const QString &target) override { launched << target; }
+    void showHelp(QWidget *) override { ++helpRequests; }
+    void setClipboardText(const QString &text) override { clipboard = text; }
     QString programFolder() const override { return programDir; }
 
-    QStringList messageTitles() const;
+    QStringList messageTitles() const
+    {
+        QStringList titles;
+        for (const Message &message : messages)
+            titles << message.title;
+        return titles;
+    }
+
+private:
+    template<typename T> static T take(std::deque<T> &answers, T fallback)
+    {
+        if (answers.empty())
+            return fallback;
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };

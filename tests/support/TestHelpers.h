@@ -1,0 +1,61 @@
+#pragma once
+
+#include "output/PageView.h"
+#include "toolkit/WrappingCheckBox.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+// A file's bytes; "(missing)" when it cannot be read.
+inline QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+inline bool WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every label and check box of the window shows its whole text, whatever the desktop's font:
+// one line fits the width, wrapped lines fit the height.
+inline void VerifyTextsFit(const QWidget *window)
+{
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        const QRect room = label->contentsRect();
+        const QRect needed = label->fontMetrics().boundingRect(
+            room, label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+        QVERIFY2(!label->isVisibleTo(window)
+                     || (needed.width() <= room.width() && needed.height() <= room.height()),
+                 qPrintable(label->text()));
+    }
+    // A check box's caption starts beside its indicator; a wrapping one may take more lines.
+    for (const QCheckBox *check : window->findChildren<QCheckBox *>()) {
+        QStyleOptionButton option;
+        option.initFrom(check);
+        const QRect room
+            = check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
+        const bool wraps = qobject_cast<const WrappingCheckBox *>(check);
+        const QRect needed = check->fontMetrics().boundingRect(
+            room, wraps ? Qt::TextWordWrap : 0, check->text());
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                 qPrintable(check->text()));
+    }
+}
+
+// A colour of the document a page view holds, once the view has told it.
+inline QString DocumentColor(const PageView *view, PageView::DocumentColor which,
+                             int timeoutMs = 5000)
+{
+    QString color;
+    view->readDocumentColor(which, [&color](const QString &read) { color = read; });
+    return QTest::qWaitFor([&color] { return !color.isEmpty(); }, timeoutMs)
+        ? color
+        : QStringLiteral("(not read)");
+}

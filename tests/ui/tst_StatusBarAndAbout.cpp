@@ -1,0 +1,209 @@
+#include "app/QtPlatformServices.h"
+#include "support/MainWindowTest.h"
+#include "support/ModalWindows.h"
+#include "support/TestHelpers.h"
+#include "support/TestMain.h"
+#include "ui/AboutWindow.h"
+#include "ui/LinkLabel.h"
+#include "ui/MainStatusBar.h"
+#include "ui/Marquee.h"
+#include "ui/MarqueeStrip.h"
+#include "ui/StatusPanel.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The desktop services as shipped, in a chosen program folder, with the documents they ask
+// the desktop to open kept instead of opened.
+class ShippedPlatform : public QObject, public QtPlatformServices
+{
+    Q_OBJECT
+
+public:
+    QString folder;
+    QList<QUrl> opened;
+    QString programFolder() const override { return folder; }
+
+public Q_SLOTS:
+    void open(const QUrl &url) { opened << url; }
+};
+
+} // namespace
+
+// The status bar with its marquee, the help commands and the About window.
+class TestStatusBarAndAbout : public MainWindowTest
+{
+    Q_OBJECT
+
+private:
+    void ticks(int count) const
+    {
+        for (int i = 0; i < count; ++i)
+            m_marquee->tick();
+    }
+    MainStatusBar *bar() const { return qobject_cast<MainStatusBar *>(window()->statusBar()); }
+    QImage blankStrip() const
+    {
+        QImage blank(m_marquee->strip()->image().size(), QImage::Format_RGB32);
+        blank.fill(m_marquee->strip()->backColor());
+        return blank;
+    }
+
+    Marquee *m_marquee = nullptr;
+
+private Q_SLOTS:
+    void init()
+    {
+        // Start-up fitted the strip and started the timer; the test ticks by hand from the
+        // first tick on.
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_fixture->window = std::make_unique<MainWindow>(m_fixture->platform);
+        m_marquee = window()->findChild<Marquee *>();
+        QVERIFY(m_marquee->timer()->isActive());
+        m_marquee->timer()->stop();
+        QVERIFY(m_fixture->open());
+    }
+
+    void passesRunCleanlyInTurningColours()
+    {
+        MarqueeStrip *strip = m_marquee->strip();
+        StatusPanel *panel = bar()->marqueePanel();
+        QVERIFY(!strip->isVisible());
+        QCOMPARE(strip->size(), QSize(panel->width(), bar()->height()));
+        ticks(1);
+        QCOMPARE(panel->text(), QString());
+        QCOMPARE(panel->picture().toImage().convertToFormat(QImage::Format_RGB32), blankStrip());
+        // Each draw covers what earlier ones left: the strip always looks like one draw of the
+        // text on a clean strip, with the revealed part ending at the right edge. The panel
+        // shows the strip as it was one tick before.
+        for (const int count : {2, 50, 44}) {
+            ticks(count);
+            const QString revealed = MarqueeCycle::text().left(m_marquee->cycle().counter() - 1);
+            QCOMPARE(panel->text(), revealed);
+            MarqueeStrip clean(nullptr);
+            clean.setFont(strip->font());
+            clean.setTextColor(strip->textColor());
+            clean.fit(strip->size());
+            const QFontMetrics metrics = clean.fontMetrics();
+            clean.drawText({clean.width() - metrics.horizontalAdvance(revealed),
+                            (clean.height() - metrics.height()) / 2},
+                           MarqueeCycle::text());
+            QCOMPARE(strip->image().toImage(), clean.image().toImage());
+            ticks(1);
+            QCOMPARE(panel->picture().toImage(), clean.image().toImage());
+        }
+        // A pass is 111 ticks; then the strip is cleared and the colour moves on.
+        QList<QColor> colours;
+        for (int pass = 0; pass < 3; ++pass) {
+            ticks(pass == 0 ? 111 - 100 : 111);
+            QCOMPARE(m_marquee->cycle().counter(), 0);
+            QCOMPARE(strip->image().toImage().convertToFormat(QImage::Format_RGB32), blankStrip());
+            colours << strip->textColor();
+        }
+        QCOMPARE(colours, (QList<QColor>{Qt::red, Qt::yellow, Qt::blue}));
+    }
+
+    void pointerIsACrossStrictlyInsideTheMarquee_data()
+    {
+        QTest::addColumn<bool>("fromRight"); // the marquee panel's right edge, else its left one
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<bool>("cross");
+        QTest::newRow("notice panel") << false << -100 << false;
+        QTest::newRow("on the left edge") << false << 0 << false;
+        QTest::newRow("past the left edge") << false << 1 << true;
+        QTest::newRow("before the right edge") << true << -1 << true;
+        QTest::newRow("on the right edge") << true << 0 << false;
+    }
+
+    void pointerIsACrossStrictlyInsideTheMarquee()
+    {
+        QFETCH(bool, fromRight);
+        QFETCH(int, offset);
+        QFETCH(bool, cross);
+        const QRect panel = bar()->marqueePanel()->geometry();
+        const int x = (fromRight ? panel.left() + panel.width() : panel.left()) + offset;
+        for (const int y : {1, bar()->height() - 2}) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(x, y), bar()->mapToGlobal(QPointF(x, y)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(bar(), &move);
+            QCOMPARE(bar()->cursor().shape() == Qt::CrossCursor, cross);
+        }
+    }
+
+    void onlyTheMarqueePanelOpensTheSite()
+    {
+        const QStringList &launched = platform().launched;
+        QTest::mouseClick(bar(), Qt::LeftButton, {}, bar()->noticePanel()->geometry().center());
+        const QPoint marquee = bar()->marqueePanel()->geometry().center();
+        QTest::mouseClick(bar(), Qt::RightButton, {}, marquee);
+        QVERIFY(launched.isEmpty());
+        for (const int count : {1, 1, 57, 52}) { // panel texts of 0, 1, 58 and 110 characters
+            ticks(count);
+            QTest::mouseClick(bar(), Qt::LeftButton, {}, marquee);
+        }
+        QCOMPARE(launched, QStringList(4, u"http://www.webtemplates.example/"_s));
+    }
+
+    void aboutWindowLinksKeysAndModality()
+    {
+        QStringList &launched = platform().launched;
+        WhenModal<AboutWindow>([&](AboutWindow *about) {
+            QVERIFY(QTest::qWaitForWindowExposed(about));
+            VerifyTextsFit(about);
+            // A click that comes the way the desktop's clicks come does not reach the main
+            // window.
+            const QPoint marquee
+                = bar()->mapTo(window(), bar()->marqueePanel()->geometry().center());
+            QTest::mouseClick(window()->windowHandle(), Qt::LeftButton, {}, marquee);
+            QVERIFY(launched.isEmpty());
+            QTest::mouseClick(about->homePageLink(), Qt::LeftButton);
+            QTest::mouseClick(about->supportLink(), Qt::LeftButton);
+            QTest::keyClick(about, Qt::Key_Return);
+        });
+        trigger(u"mnuHelpAbout"_s);
+        QCOMPARE(launched, (QStringList{u"http://www.fernwick.example/"_s,
+                                        u"mailto:support@fernwick.example"_s}));
+        WhenModal<AboutWindow>([](AboutWindow *about) { QTest::keyClick(about, Qt::Key_Escape); });
+        trigger(u"mnuHelpAbout"_s);
+        QVERIFY(!QApplication::activeModalWidget());
+
+        trigger(u"mnuHelpContents"_s);
+        QCOMPARE(platform().helpRequests, 1);
+        trigger(u"mnuHelpMoreFree"_s);
+        QCOMPARE(launched.last(), u"http://www.fernwick.example/"_s);
+        QCOMPARE(launched.size(), 3);
+    }
+
+    void helpButtonFindsThePageBesideTheProgram()
+    {
+        // The "Oops!" message's Help button, as the program ships it, whether or not the
+        // program's folder ends in a separator.
+        ShippedPlatform shipped;
+        QDesktopServices::setUrlHandler(u"file"_s, &shipped, "open");
+        auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"file"_s); });
+        const QString folder = QDir::cleanPath(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR"));
+        for (const QString &ending : {QString(), u"/"_s}) {
+            shipped.folder = folder + ending;
+            WhenModal<QMessageBox>([](QMessageBox *box) {
+                WhenModal<QMessageBox>(
+                    [](QMessageBox *again) { again->button(QMessageBox::Ok)->click(); });
+                box->button(QMessageBox::Help)->click();
+            });
+            shipped.messageBox(nullptr, u"Oops"_s, 16432, u"Oops!"_s);
+        }
+        QCOMPARE(shipped.opened.size(), 2);
+        for (const QUrl &url : shipped.opened) {
+            QCOMPARE(url.toLocalFile(), folder + u"/brw.html"_s);
+            QVERIFY(QFileInfo(url.toLocalFile()).isFile());
+        }
+    }
+};
+
+BARWRIGHT_TEST_MAIN(TestStatusBarAndAbout)
+#include "tst_StatusBarAndAbout.moc"
