@@ -98,20 +98,19 @@ private Q_SLOTS:
     void pointingAtTheDiagramMarksCaptions()
     {
         ShapePanel *arrowBox = diagram()->arrowBox();
-        QTest::mouseMove(diagram(), at(diagram(), 900, 2800)); // thumb face
-        QCOMPARE(marked(), QList<int>{Face});
-        QTest::mouseMove(diagram(), at(diagram(), 1410, 2800)); // thumb shadow band
-        QCOMPARE(marked(), QList<int>{Shadow});
-        QTest::mouseMove(arrowBox, at(arrowBox, 135, 45)); // the arrow
-        QCOMPARE(marked(), (QList<int>{Arrow, Shadow})); // the others stay as they are
-        QTest::mouseMove(arrowBox, at(arrowBox, 15, 15)); // beside it
-        QCOMPARE(marked(), (QList<int>{Face, Shadow}));
-        QTest::mouseMove(diagram(), at(diagram(), 90, 2000)); // blank margin
-        QCOMPARE(marked(), QList<int>{});
-        QTest::mouseMove(diagram(), at(diagram(), 900, 4300)); // track
-        QCOMPARE(marked(), QList<int>{Track});
-        QTest::mouseMove(window()->centralWidget(), QPoint(134, 200)); // the window's background
-        QCOMPARE(marked(), QList<int>{});
+        const std::tuple<QWidget *, QPoint, QList<int>> moves[] = {
+            {diagram(), at(diagram(), 900, 2800), {Face}}, // thumb face
+            {diagram(), at(diagram(), 1410, 2800), {Shadow}}, // thumb shadow band
+            {arrowBox, at(arrowBox, 135, 45), {Arrow, Shadow}}, // the arrow; face stays unmarked
+            {arrowBox, at(arrowBox, 15, 15), {Face, Shadow}}, // beside it; shadow stays marked
+            {diagram(), at(diagram(), 90, 2000), {}}, // blank margin
+            {diagram(), at(diagram(), 900, 4300), {Track}},
+            {window()->centralWidget(), QPoint(134, 200), {}}, // the window's background
+        };
+        for (const auto &[panel, point, expected] : moves) {
+            QTest::mouseMove(panel, point);
+            QCOMPARE(marked(), expected);
+        }
     }
 
     void releasingOverTheDiagramSelectsABox()
