@@ -276,15 +276,15 @@ private Q_SLOTS:
         const PageView *view = preview->pageView();
         // The plain view shows the page in its own colours and says what it cannot show.
         QVERIFY(preview->findChild<QLabel *>(u"scrollbarNote"_s)->isVisible());
-        QCOMPARE(DocumentColor(view, Text), u"#112233"_s);
-        QCOMPARE(DocumentColor(view, Background), u"#445566"_s);
+        QCOMPARE(ReadDocumentColor(view, Text), u"#112233"_s);
+        QCOMPARE(ReadDocumentColor(view, Background), u"#445566"_s);
 
         EntryBox *text = preview->colorBox(0);
         text->put(u"#12345"_s);
         text->setFocus();
         text->end(false);
         QTest::keyClicks(text, u"6"_s);
-        QCOMPARE(DocumentColor(view, Text), u"#123456"_s);
+        QCOMPARE(ReadDocumentColor(view, Text), u"#123456"_s);
         QCOMPARE(text->selectedText(), u"123456"_s);
 
         // Deleting the "#" brings it back, caret at the end, and applies the colour again.
@@ -294,15 +294,15 @@ private Q_SLOTS:
         QTest::keyClick(text, Qt::Key_Delete);
         QCOMPARE(text->text(), u"#654321"_s);
         QCOMPARE(text->cursorPosition(), 7);
-        QCOMPARE(DocumentColor(view, Text), u"#654321"_s);
+        QCOMPARE(ReadDocumentColor(view, Text), u"#654321"_s);
 
         // A complete text that is no colour stays off the page; the palette's choice goes on.
         preview->colorBox(1)->put(u"#GGGGGG"_s);
-        QCOMPARE(DocumentColor(view, Background), u"#445566"_s);
+        QCOMPARE(ReadDocumentColor(view, Background), u"#445566"_s);
         platform().colorAnswers = {0x3366FF}; // red in the low byte
         preview->paletteButton(1)->click();
         QCOMPARE(platform().colorRequests, QList<int>{HexToColor(u"#GGGGGG"_s)});
-        QCOMPARE(DocumentColor(view, Background), u"#FF6633"_s);
+        QCOMPARE(ReadDocumentColor(view, Background), u"#FF6633"_s);
     }
 
     void loadingFlagOutlastsAnUnchangedBackgroundBox()
@@ -316,10 +316,10 @@ private Q_SLOTS:
         preview->colorBox(0)->put(u"#ABCDEF"_s);
         preview->colorBox(1)->put(u"#FEDCBA"_s);
         QVERIFY(!preview->isLoading());
-        QCOMPARE(DocumentColor(preview->pageView(), Text), u"#112233"_s);
-        QVERIFY(DocumentColor(preview->pageView(), Background) != u"#FEDCBA"_s);
+        QCOMPARE(ReadDocumentColor(preview->pageView(), Text), u"#112233"_s);
+        QVERIFY(ReadDocumentColor(preview->pageView(), Background) != u"#FEDCBA"_s);
         preview->colorBox(1)->put(u"#FEDCBA"_s);
-        QCOMPARE(DocumentColor(preview->pageView(), Background), u"#FEDCBA"_s);
+        QCOMPARE(ReadDocumentColor(preview->pageView(), Background), u"#FEDCBA"_s);
     }
 
     void stationeryHoldsTheBlockInThePreviewColours()

@@ -50,7 +50,7 @@ inline void VerifyTextsFit(const QWidget *window)
 }
 
 // A colour of the document a page view holds, once the view has told it.
-inline QString DocumentColor(const PageView *view, PageView::DocumentColor which,
+inline QString ReadDocumentColor(const PageView *view, PageView::DocumentColor which,
                              int timeoutMs = 5000)
 {
     QString color;
