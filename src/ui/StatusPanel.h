@@ -5,6 +5,7 @@
 
 // One panel of the status bar: a text, or a picture when it has one. The text is kept even
 // while a picture covers it, so a panel can be told by its text. Mouse events go to the bar.
+// A panel the keyboard can reach shows a focus frame while it has the focus.
 class StatusPanel : public QFrame
 {
     Q_OBJECT
