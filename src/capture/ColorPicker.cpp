@@ -25,12 +25,20 @@ void ColorPicker::tellPortalMissing(MainWindow &main)
         MessageBoxStyle::Exclamation, tr("Color Capture"));
 }
 
-bool IsWaylandSession()
+#if !defined(BARWRIGHT_CAPTURE_WINDOWS)
+namespace {
+
+// Qt on Wayland itself or through XWayland: either way the program reads only its own pixels
+// and cannot take a key for the whole desktop.
+bool isWaylandSession()
 {
     return QGuiApplication::platformName().startsWith(u"wayland"_s)
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         || qEnvironmentVariable("XDG_SESSION_TYPE") == u"wayland"_s;
 }
+
+} // namespace
+#endif
 
 std::unique_ptr<ColorPicker> CreateColorPicker()
 {
@@ -38,13 +46,13 @@ std::unique_ptr<ColorPicker> CreateColorPicker()
     return std::make_unique<WindowColorPicker>();
 #else
 #if defined(BARWRIGHT_CAPTURE_PORTAL)
-    if (IsWaylandSession())
+    if (isWaylandSession())
         return std::make_unique<PortalColorPicker>();
     if (QGuiApplication::platformName() != u"xcb"_s && PortalColorPicker::isPortalOnBus())
         return std::make_unique<PortalColorPicker>();
 #else
     // A capture window there would show black and never see F6.
-    if (IsWaylandSession())
+    if (isWaylandSession())
         return std::make_unique<NoColorPicker>();
 #endif
     return std::make_unique<WindowColorPicker>();

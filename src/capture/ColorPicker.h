@@ -28,9 +28,5 @@ protected:
     static void tellPortalMissing(MainWindow &main);
 };
 
-// True in a Wayland session, whether Qt runs on Wayland itself or through XWayland: there a
-// program reads only its own pixels and cannot take a key for the whole desktop.
-bool IsWaylandSession();
-
 // The picker for the desktop the program runs on.
 std::unique_ptr<ColorPicker> CreateColorPicker();

@@ -44,17 +44,14 @@ void TestWaylandScreenReader::initTestCase()
         QDBusConnection::sessionBus().interface()->isServiceRegistered(u"org.a11y.Bus"_s), 10000);
 
     const QString socket = u"barwright-test"_s;
-    QProcessEnvironment westonEnvironment = QProcessEnvironment::systemEnvironment();
-    westonEnvironment.insert(u"XDG_RUNTIME_DIR"_s, m_runtimeDir.path());
-    m_weston.setProcessEnvironment(westonEnvironment);
+    qputenv("XDG_RUNTIME_DIR", m_runtimeDir.path().toLocal8Bit());
     m_weston.start(
         u"weston"_s,
         {u"--backend=headless-backend.so"_s, u"--socket="_s + socket, u"--idle-time=0"_s});
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_runtimeDir.filePath(socket)), 10000);
 
     QVERIFY(m_program.start({u"QT_QPA_PLATFORM=wayland"_s, u"WAYLAND_DISPLAY="_s + socket,
-                             u"XDG_RUNTIME_DIR="_s + m_runtimeDir.path(), u"DISPLAY="_s,
-                             u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"_s}));
+                             u"DISPLAY="_s, u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"_s}));
 }
 
 void TestWaylandScreenReader::cleanupTestCase()
