@@ -2,7 +2,6 @@
 
 #include "StatusPanel.h"
 #include "toolkit/FocusFrame.h"
-#include "toolkit/ItemAccessible.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,8 +18,9 @@ MainStatusBar::MainStatusBar(const QString &notice, int marqueeWidth, QWidget *p
     setMouseTracking(true);
     m_marqueePanel->setObjectName(QStringLiteral("marqueePanel"));
     m_marqueePanel->setFixedWidth(marqueeWidth);
+    m_noticePanel->setAccessibleRole(QAccessible::StaticText);
     // The marquee panel opens a web page when clicked: a link the keyboard reaches too.
-    ItemAccessible::install(m_marqueePanel, QAccessible::Link);
+    m_marqueePanel->setAccessibleRole(QAccessible::Link);
     m_marqueePanel->setAccessibleDescription(tr("Opens the web site templates page"));
     m_marqueePanel->setFocusPolicy(Qt::TabFocus);
     m_marqueePanel->installEventFilter(this);

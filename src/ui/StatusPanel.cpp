@@ -12,9 +12,13 @@ StatusPanel::StatusPanel(const QString &text, QWidget *parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setMinimumWidth(1);
+}
+
+void StatusPanel::setAccessibleRole(QAccessible::Role role)
+{
+    ItemAccessible::install(this, role);
     // Named once: a marquee's changing text would have a screen reader speak all the time.
-    ItemAccessible::install(this, QAccessible::StaticText);
-    setAccessibleName(text);
+    setAccessibleName(m_text);
 }
 
 void StatusPanel::setText(const QString &text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QFrame>
 #include <QPixmap>
 
@@ -17,6 +18,8 @@ public:
     void setText(const QString &text);
     const QPixmap &picture() const { return m_picture; }
     void setPicture(const QPixmap &picture);
+    // How screen readers see the panel, named by its text of now; call once, before it shows.
+    void setAccessibleRole(QAccessible::Role role);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -95,6 +95,7 @@ void TestWaylandScreenReader::colorRowsAreNamed()
         QVERIFY(items.contains(u"push button\tTake "_s + name + u" from the screen"_s));
     }
     QVERIFY(items.contains(u"image\tScrollbar example"_s));
+    QVERIFY(items.contains(u"link\tWeb site templates"_s));
     // Only the frame itself is called after its title.
     QCOMPARE(items.filter(u"\tColors:"_s).size(), 1);
 }
