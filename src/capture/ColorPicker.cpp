@@ -20,8 +20,9 @@ void ColorPicker::tellPortalMissing(MainWindow &main)
         &main,
         tr("Taking a color from the screen on this desktop needs the desktop portal "
            "(xdg-desktop-portal), and no portal answered.\n\n"
-           "To get it, install xdg-desktop-portal-gnome on GNOME or xdg-desktop-portal-kde on "
-           "KDE Plasma, then log out and in again."),
+           "Install the portal of your desktop, then log out and in again:\n"
+           "\u2022 GNOME: xdg-desktop-portal-gnome\n"
+           "\u2022 KDE Plasma: xdg-desktop-portal-kde"),
         MessageBoxStyle::Exclamation, tr("Color Capture"));
 }
 
