@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -33,6 +34,13 @@ void write(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// The permission bits of a file.
+unsigned mode(const QString &path)
+{
+    struct stat info = {};
+    return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777u : 0u;
 }
 
 // Resident memory of this process, in KiB.
@@ -94,6 +102,19 @@ void TestSchemeFile::savedFilesAreByteExact()
     QCOMPARE(WriteSchemeFile(path, defaults()), QString());
     QVERIFY(!read(path).contains("[Color]"));
     QCOMPARE(leftovers(), QStringList());
+
+    // Through a link the target is saved and the link stays; a replaced file keeps its mode,
+    // a new one gets the umask.
+    QCOMPARE(chmod(QFile::encodeName(path).constData(), 0700), 0);
+    const QString link = m_dir.filePath(u"link.brw"_s);
+    QVERIFY(QFile::link(path, link));
+    QCOMPARE(WriteSchemeFile(link, base), QString());
+    QVERIFY(QFileInfo(link).isSymLink() && read(path).contains("IsBase=1"));
+    QCOMPARE(mode(path), 0700u);
+    const mode_t umasked = umask(027);
+    QCOMPARE(WriteSchemeFile(m_dir.filePath(u"new.brw"_s), base), QString());
+    umask(umasked);
+    QCOMPARE(mode(m_dir.filePath(u"new.brw"_s)), 0640u);
 }
 
 void TestSchemeFile::headerIsTheFirstFieldOfTheFirstLine_data()
