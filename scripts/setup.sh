@@ -29,8 +29,9 @@ barwright_install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 }
 
+# barwright_build [FOLDER [CMAKE OPTION...]]: builds into build/ unless told another folder.
 barwright_build() {
-    local build_dir="$BARWRIGHT_ROOT/build"
-    cmake -S "$BARWRIGHT_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    local build_dir="$BARWRIGHT_ROOT/${1:-build}"
+    cmake -S "$BARWRIGHT_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${@:2}" >/dev/null
     cmake --build "$build_dir"
 }

@@ -112,8 +112,12 @@ void ColorEntryRows::setBaseColorMode(bool on)
 void ColorEntryRows::setCaptionMarked(int element, bool marked)
 {
     QLabel *caption = m_captions[size_t(element)];
+    // The disabled group keeps the desktop's greyed text, so base-colour mode shows every
+    // caption greyed, the marked one included.
     QPalette palette = caption->palette();
-    palette.setColor(QPalette::WindowText, marked ? Qt::red : Qt::black);
+    const QColor color = marked ? Qt::red : Qt::black;
+    palette.setColor(QPalette::Active, QPalette::WindowText, color);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, color);
     caption->setPalette(palette);
 }
 

@@ -17,7 +17,8 @@ AboutWindow::AboutWindow(QWidget *owner)
 {
     setObjectName(u"frmAbout"_s);
     setWindowTitle(tr("About..."));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+    // A fixed tool window: a small title bar with just a close button, no task bar entry.
+    setWindowFlags(Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                    | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(5325, 4200));
 

@@ -6,6 +6,7 @@
 #include "support/TestMain.h"
 #include "toolkit/EntryBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -107,6 +108,15 @@ void TestMainWindow::pointingAtTheDiagramMarksCaptions()
     QTest::mouseMove(diagram, at(diagram, 900, 4300)); // track
     QTest::mouseMove(window()->centralWidget(), QPoint(134, 200)); // the window's background
     QCOMPARE(marked(window()), QList<int>{});
+
+    // In base-colour mode every caption is greyed, the one marked last included.
+    QTest::mouseMove(diagram, at(diagram, 900, 2800));
+    ProgramSettings().SaveSetting(u"General"_s, u"Show Message 2"_s, u"0"_s);
+    window()->baseColorCheck()->setChecked(true);
+    const QColor greyed
+        = QApplication::palette("QLabel").color(QPalette::Disabled, QPalette::WindowText);
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(window()->elementCaption(i)->palette().color(QPalette::WindowText), greyed);
 }
 
 void TestMainWindow::releasingOverTheDiagramSelectsABox()

@@ -98,6 +98,18 @@ void TestSchemeCommands::saveAsksForANameAndSaves()
     trigger("mnuFileSave");
     QCOMPARE(platform().fileDialogs.last().fileName, u"mine.brw"_s); // the name, no folder
 
+    // "mine." names the same file, which the dialog did not check: replacing it is asked, and
+    // "No" goes back to the dialog, here cancelled.
+    window()->entryBox(4)->put(u"#654321"_s);
+    platform().fileAnswers = {inFolder(u"mine."_s)};
+    platform().messageAnswers = {Result::No};
+    trigger("mnuFileSave");
+    QCOMPARE(platform().messageTitles(), QStringList{u"Save Color Scheme as..."_s});
+    QCOMPARE(platform().messages[0].text,
+             u"mine.brw already exists.\r\nDo you want to replace it?"_s);
+    QCOMPARE(platform().fileDialogs.last().fileName, u"mine.brw"_s);
+    QVERIFY(SchemeChanged);
+
     // A program folder where nothing can be saved sends the dialog to the user's documents.
     platform().programDir = inFolder(u"mine.brw/not-a-folder"_s);
     trigger("mnuFileLoad");

@@ -57,6 +57,7 @@ void TestColorValues::hexToNumber_data()
     QTest::newRow("first char code 182 still fits")
         << (QChar(182) + u"FFFFFF"_s) << true << 2147483647;
     QTest::newRow("first char code 183 overflows") << (QChar(183) + u"000000"_s) << false << 0;
+    QTest::newRow("euro sign, no Latin-1 code: refused") << u"\u20AC0"_s << false << 0;
     QTest::newRow("a wide character overflows") << (QChar(0x4E00) + u"123456"_s) << false << 0;
 }
 

@@ -1,6 +1,7 @@
 #include "storage/CRegSettings.h"
 #include "support/TestMain.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QRect>
 #include <QSettings>
@@ -26,11 +27,17 @@ private:
                          u"Barwright"_s)
             .fileName();
     }
+    // The company-wide file beside it, which QSettings would read when the store lacks a value.
+    QString companyFile() const
+    {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Fernwick"_s).fileName();
+    }
 };
 
 void TestCRegSettings::cleanup()
 {
     QFile::remove(storeFile());
+    QFile::remove(companyFile());
 }
 
 void TestCRegSettings::readingAFreshStoreGivesDefaultsAndCreatesNothing()
@@ -41,6 +48,13 @@ void TestCRegSettings::readingAFreshStoreGivesDefaultsAndCreatesNothing()
     QCOMPARE(settings.GetSetting(u"General"_s, u"Show Message 1"_s, u"1"_s), u"1"_s);
     QCOMPARE(settings.GetSetting(u"General"_s, u"Show Message 1"_s), QString());
     QVERIFY(!QFileInfo::exists(storeFile()));
+
+    // Only the user's own store counts, not the files that stand behind it.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Fernwick"_s)
+        .setValue(u"General/Show Message 1"_s, u"0"_s);
+    QVERIFY(QFileInfo::exists(companyFile()));
+    QCOMPARE(settings.GetSetting(u"General"_s, u"Show Message 1"_s, u"1"_s), u"1"_s);
+    QVERIFY(settings.GetAllSettings(u"General"_s).isEmpty());
 }
 
 void TestCRegSettings::savedTextsReadBack()
@@ -103,6 +117,13 @@ void TestCRegSettings::allSettingsListsTextValuesOnly()
     {
         QSettings raw(QSettings::NativeFormat, QSettings::UserScope, u"Fernwick"_s, u"Barwright"_s);
         raw.setValue(u"General/Window"_s, QRect(1, 2, 3, 4)); // not a text
+        raw.setValue(u"General/Count"_s, 42); // nor a number
+        raw.sync();
+        // Read again from the file, as a new process reads it.
+        QFile file(raw.fileName());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime(QDate(2001, 1, 1), QTime()),
+                                 QFileDevice::FileModificationTime));
     }
     const auto rows = settings.GetAllSettings(u"General"_s);
     QCOMPARE(rows.size(), 1);

@@ -73,6 +73,11 @@ void TestEntryBox::typingLimitBindsTypingAndPastingOnly()
     QTest::keyClick(box, Qt::Key_End);
     QTest::keyClicks(box, u"x"_s);
     QCOMPARE(box->text(), u"a much longer text"_s); // no typing past the limit
+    // Pasted over the whole long text, seven characters remain, not the old length.
+    QGuiApplication::clipboard()->setText(u"#123456789"_s);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->text(), u"#123456"_s);
 
     box->put(QString());
     QGuiApplication::clipboard()->setText(u"ABCDEFGHIJ"_s);
@@ -154,6 +159,7 @@ void TestEntryBox::typingInTheMiddleKeepsTheCaret()
 
 void TestEntryBox::enterGoesToTheDefaultButton()
 {
+    QVERIFY(m_window->defaultButton->isDefault()); // what the style draws as the default
     QSignalSpy defaultClicks(m_window->defaultButton, &QPushButton::clicked);
     QSignalSpy otherClicks(m_window->other, &QPushButton::clicked);
     const QString before = m_window->box->text();

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -77,6 +78,7 @@ void TestHelpAndAbout::aboutWindowShowsItsDesign()
     QCOMPARE(about.homePageLink()->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(about.supportLink()->font().underline());
     QVERIFY(about.okButton()->isDefault());
+    QCOMPARE(about.windowType(), Qt::Tool);
 }
 
 void TestHelpAndAbout::aboutLinksKeysAndModality()
@@ -133,6 +135,19 @@ void TestHelpAndAbout::helpButtonFindsThePageBesideTheProgram()
         QCOMPARE(url.toLocalFile(), folder + u"/brw.html"_s);
         QVERIFY(QFileInfo(url.toLocalFile()).isFile());
     }
+
+    // Without the page beside the program the user is told which file is missing.
+    const QTemporaryDir empty;
+    platform.folder = empty.path();
+    QString told;
+    WhenModal<QMessageBox>([&told](QMessageBox *box) {
+        told = box->windowTitle() + u' ' + box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    platform.showHelp(nullptr);
+    QCOMPARE(told,
+             u"Oops! Could not find the help page \"%1\"."_s.arg(empty.filePath(u"brw.html"_s)));
+    QCOMPARE(platform.opened.size(), 2);
 }
 
 BARWRIGHT_TEST_MAIN(TestHelpAndAbout)
