@@ -1,7 +1,9 @@
 # The file readers under libFuzzer, for a fixed time: an instrumented build of the storage
-# library of its own, made with clang.
+# library of its own, made with clang. The sanitized build leaves it out: it is instrumented.
 find_program(BARWRIGHT_CLANGXX NAMES clang++ clang++-14)
-if(BARWRIGHT_CLANGXX)
+if(BARWRIGHT_SANITIZE)
+    message(STATUS "Sanitized build: the fuzz test runs in the normal build only")
+elseif(BARWRIGHT_CLANGXX)
     include(ExternalProject)
     ExternalProject_Add(fuzz_build
         SOURCE_DIR "${PROJECT_SOURCE_DIR}"

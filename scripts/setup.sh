@@ -6,8 +6,10 @@ barwright_packages=(
     qt6-base-dev qt6-webengine-dev
     libx11-dev libxcb1-dev
     xvfb xauth xdotool x11-utils x11-xserver-utils
+    qt6-wayland weston dbus-daemon at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
     imagemagick desktop-file-utils
+    chromium firefox-esr gir1.2-webkit2-4.1 python3-gi-cairo
 )
 
 barwright_install_packages() {
@@ -27,8 +29,9 @@ barwright_install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 }
 
+# barwright_build [FOLDER [CMAKE OPTION...]]: builds into build/ unless told another folder.
 barwright_build() {
-    local build_dir="$BARWRIGHT_ROOT/build"
-    cmake -S "$BARWRIGHT_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    local build_dir="$BARWRIGHT_ROOT/${1:-build}"
+    cmake -S "$BARWRIGHT_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${@:2}" >/dev/null
     cmake --build "$build_dir"
 }

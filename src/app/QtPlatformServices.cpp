@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QUrl>
@@ -85,7 +86,16 @@ void QtPlatformServices::launch(QWidget *owner, const QString &target)
 
 void QtPlatformServices::showHelp(QWidget *owner)
 {
-    launch(owner, PathInFolder(programFolder(), u"brw.html"_s));
+    // A browser shown a missing file may say nothing at all; tell the user which file it is.
+    const QString page = PathInFolder(programFolder(), u"brw.html"_s);
+    if (!QFileInfo(page).isFile()) {
+        const QString text = QCoreApplication::translate("QtPlatformServices",
+                                                         "Could not find the help page \"%1\".");
+        messageBox(owner, text.arg(QDir::toNativeSeparators(page)), MessageBoxStyle::Exclamation,
+                   QCoreApplication::translate("QtPlatformServices", "Oops!"));
+        return;
+    }
+    launch(owner, page);
 }
 
 void QtPlatformServices::setClipboardText(const QString &text)

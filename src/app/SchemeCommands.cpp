@@ -9,10 +9,10 @@
 #include "toolkit/MessageBox.h"
 #include "toolkit/PlatformServices.h"
 #include "toolkit/ProgramFolder.h"
+#include "toolkit/SaveFileName.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -53,10 +53,7 @@ QString ShowSaveDialog(PlatformServices &platform, QWidget *owner, const QString
                        const QString &title, const QString &folder, bool emptyName)
 {
     const QString name = emptyName ? QString() : FileNameOf(CurrentSchemeFile);
-    QString path = TrimBlanks(platform.saveFileName(owner, title, filter, folder, name, u"brw"_s));
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += path.endsWith(u'.') ? u"brw"_s : u".brw"_s;
-    return path;
+    return ChooseSaveFileName(platform, owner, title, filter, folder, name, u"brw"_s);
 }
 
 QString ShowOpenDialog(PlatformServices &platform, QWidget *owner, const QString &filter,

@@ -16,7 +16,8 @@ bool SaveColorScheme(MainWindow &window);
 void LoadColorScheme(MainWindow &window, const QString &name);
 
 // The file dialogs. The filter is "description|pattern" pairs. A name typed without an
-// extension gets ".brw". Both return the chosen path, or an empty text.
+// extension gets ".brw", and replacing an existing file under that name is asked first. Both
+// return the chosen path, or an empty text.
 QString ShowSaveDialog(PlatformServices &platform, QWidget *owner, const QString &filter,
                        const QString &title, const QString &folder, bool emptyName);
 QString ShowOpenDialog(PlatformServices &platform, QWidget *owner, const QString &filter,

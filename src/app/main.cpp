@@ -6,12 +6,17 @@
 
 #include <QApplication>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
     PreparePageViews();
-    QApplication app(argc, argv);
+    // The program reads no command line, and Qt sees none either: its own options (-reverse,
+    // -platform and the like) must not change the program. Only the program's name is passed.
+    int programNameOnly = std::min(argc, 1);
+    QApplication app(programNameOnly, argv);
     QApplication::setApplicationName(u"Barwright"_s);
     QApplication::setDesktopFileName(u"barwright"_s);
     QApplication::setWindowIcon(ProgramIcon());

@@ -22,7 +22,8 @@ QString twoHexDigits(int component)
     return QString::number(component, 16).toUpper().rightJustified(2, u'0');
 }
 
-int hexDigitValue(QChar ch)
+// Nothing for a character outside Latin-1: it has no single-byte code to count with.
+std::optional<int> hexDigitValue(QChar ch)
 {
     const char16_t code = ch.unicode();
     if (code >= u'0' && code <= u'9')
@@ -31,6 +32,8 @@ int hexDigitValue(QChar ch)
     // the colour the style sheet receives.
     if (code >= u'a' && code <= u'f')
         return code - u'a' + 10;
+    if (code > 0xFF)
+        return std::nullopt;
     return int(code) - 55;
 }
 
@@ -95,7 +98,10 @@ std::optional<qint32> HexToNumber(const QString &text)
     qint64 total = 0;
     qint64 weight = 1;
     for (qsizetype i = digits.size() - 1; i >= 0; --i) {
-        const qint64 part = hexDigitValue(digits.at(i)) * weight;
+        const std::optional<int> digit = hexDigitValue(digits.at(i));
+        if (!digit)
+            return std::nullopt;
+        const qint64 part = *digit * weight;
         total += part;
         weight *= 16;
         if (!fitsInt32(part) || !fitsInt32(total) || !fitsInt32(weight))

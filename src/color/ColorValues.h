@@ -13,9 +13,9 @@
 QString ColorToHex(int color);
 
 // Reads a text of hexadecimal digits as a signed 32-bit number, the last character weighing
-// 1; a character that is not a digit counts with its character code less 55. Returns nothing
-// when the value or the digit weight leaves the 32-bit range, as for any text of 8 or more
-// characters.
+// 1; a character that is not a digit counts with its single-byte (Latin-1) code less 55.
+// Returns nothing for a character outside Latin-1, and when the value or the digit weight
+// leaves the 32-bit range, as for any text of 8 or more characters.
 std::optional<qint32> HexToNumber(const QString &text);
 
 // Colour number of a colour text, or -1 when the text cannot be read.

@@ -16,8 +16,9 @@ class PreviewWindow : public QDialog
     Q_OBJECT
 
 public:
-    PreviewWindow(const QString &pagePath, const QString &textColor, const QString &backColor,
-                  PlatformServices &platform, QWidget *owner);
+    // `pageStyleSheet` is added to the page as the view shows it; the file stays as it is.
+    PreviewWindow(const QString &pagePath, const QString &pageStyleSheet, const QString &textColor,
+                  const QString &backColor, PlatformServices &platform, QWidget *owner);
 
     EntryBox *colorBox(int index) const { return m_boxes[size_t(index)]; }
     QPushButton *paletteButton(int index) const { return m_paletteButtons[size_t(index)]; }
@@ -33,7 +34,12 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void buildColorRow(int index, const QString &caption, const QString &captionName, int leftTwips,
+    struct RowTexts
+    {
+        QString caption;
+        QString name; // for screen readers
+    };
+    void buildColorRow(int index, const RowTexts &texts, const QString &captionName, int leftTwips,
                        int captionWidthTwips);
     void handleChange(int index);
     void choosePaletteColor(int index);

@@ -4,10 +4,9 @@
 #include "storage/CRegSettings.h"
 #include "storage/SafeFile.h"
 #include "toolkit/FileErrorMessage.h"
-#include "toolkit/PlatformServices.h"
+#include "toolkit/SaveFileName.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -39,14 +38,12 @@ void SaveAsStationery(const SchemeTexts &scheme, PlatformServices &platform, QWi
 {
     if (!CheckStyleInput(scheme, platform, owner))
         return;
-    QString path = platform.saveFileName(
-        owner, tr("Save as Outlook Express Stationery"),
+    const QString path = ChooseSaveFileName(
+        platform, owner, tr("Save as Outlook Express Stationery"),
         tr("HTML Files (*.htm *.html)|*.htm *.html"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), {}, u"htm"_s);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".htm"_s;
 
     const CRegSettings settings = ProgramSettings();
     const QString page

@@ -28,6 +28,7 @@ TextPageView::TextPageView(QWidget *parent)
     note->setForegroundRole(QPalette::ToolTipText);
 
     m_browser->setOpenLinks(false);
+    m_browser->setAccessibleName(tr("Preview page"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -109,4 +110,9 @@ void TextPageView::readDocumentColor(DocumentColor which,
         }
     }
     done(color.name().toUpper());
+}
+
+void TextPageView::setPageStyleSheet(const QString &)
+{
+    // The view draws no scrollbar colours; the page's text and colours need no sheet.
 }

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QSettings>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -16,6 +18,36 @@ const QString ProductName = u"Barwright"_s;
 QString valueKey(const QString &name)
 {
     return name == u"*" ? u"."_s : name;
+}
+
+// The user's own store only: no company-wide or system-wide file stands in for a value.
+std::unique_ptr<QSettings> userStore(const QString &company, const QString &appName)
+{
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                company, appName);
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+// The registry keeps each value's type; the INI files that stand in for it elsewhere read every
+// plain value back as text, a number included. There texts are stored as byte arrays, which
+// read back as such, so a number stays apart from them.
+QVariant storedText(const QString &text)
+{
+#ifdef Q_OS_WIN
+    return text;
+#else
+    return text.toUtf8();
+#endif
+}
+
+bool isStoredText(const QVariant &value)
+{
+#ifdef Q_OS_WIN
+    return value.typeId() == QMetaType::QString;
+#else
+    return value.typeId() == QMetaType::QByteArray;
+#endif
 }
 
 } // namespace
@@ -45,40 +77,40 @@ void CRegSettings::setAppName(const QString &appName)
 QString CRegSettings::GetSetting(const QString &section, const QString &name,
                                  const QString &defaultText) const
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_company, m_appName);
-    settings.beginGroup(section);
-    const QVariant value = settings.value(valueKey(name));
+    const auto settings = userStore(m_company, m_appName);
+    settings->beginGroup(section);
+    const QVariant value = settings->value(valueKey(name));
     return value.isValid() ? value.toString() : defaultText;
 }
 
 bool CRegSettings::SaveSetting(const QString &section, const QString &name, const QString &text)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_company, m_appName);
-    settings.beginGroup(section);
-    settings.setValue(valueKey(name), text);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const auto settings = userStore(m_company, m_appName);
+    settings->beginGroup(section);
+    settings->setValue(valueKey(name), storedText(text));
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 bool CRegSettings::DeleteSetting(const QString &section, const QString &name)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_company, m_appName);
+    const auto settings = userStore(m_company, m_appName);
     const QString key = name.isEmpty() ? section : section + u'/' + valueKey(name);
-    if (!settings.contains(key) && !settings.childGroups().contains(key))
+    if (!settings->contains(key) && !settings->childGroups().contains(key))
         return false;
-    settings.remove(key);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    settings->remove(key);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 QList<QPair<QString, QString>> CRegSettings::GetAllSettings(const QString &section) const
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, m_company, m_appName);
-    settings.beginGroup(section);
+    const auto settings = userStore(m_company, m_appName);
+    settings->beginGroup(section);
     QList<QPair<QString, QString>> rows;
-    for (const QString &name : settings.childKeys()) {
-        const QVariant value = settings.value(name);
-        if (value.typeId() == QMetaType::QString)
+    for (const QString &name : settings->childKeys()) {
+        const QVariant value = settings->value(name);
+        if (isStoredText(value))
             rows.append({name == u"." ? u"*"_s : name, value.toString()});
     }
     return rows;

@@ -1,14 +1,11 @@
 #include "SchemeFile.h"
 
 #include "CIniFile.h"
+#include "IniText.h"
 #include "SafeFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
-
-#include <filesystem>
 
 using namespace Qt::StringLiterals;
 
@@ -40,45 +37,22 @@ QByteArray firstField(QByteArray line)
     return line.mid(start, comma < 0 ? -1 : comma - start);
 }
 
-// A new file's permissions, or those of the file it replaces.
-QFileDevice::Permissions permissionsFor(const QString &path)
+// The bytes of a scheme file, laid out as the INI writer lays out values, in a single-byte
+// (Latin-1) text as CIniFile stores it.
+QByteArray schemeBytes(const SchemeTexts &scheme)
 {
-    const QFileInfo existing(path);
-    if (existing.exists())
-        return existing.permissions();
-    return QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-        | QFileDevice::ReadOther;
-}
-
-std::filesystem::path nativePath(const QString &path)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(QDir::toNativeSeparators(path).toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
-
-QString writeValues(CIniFile &ini, const SchemeTexts &scheme)
-{
-    const auto put = [&ini](const QString &section, const QString &key, const QString &value) {
-        ini.setSection(section);
-        ini.setKey(key);
-        ini.setValue(value);
-        return ini.LastReturnCode() != 0;
+    QByteArray text = QString::fromUtf16(SchemeFileHeader).toLatin1() + "\r\n";
+    const auto put = [&text](QByteArrayView section, const QString &key, QString value) {
+        text = IniText::withValue(text, section, key.toLatin1(), value.remove(QChar(0)).toLatin1());
     };
-    if (!put(u"Type"_s, u"IsBase"_s, scheme.baseColor ? u"1"_s : u"0"_s))
-        return ini.lastErrorString();
+    put("Type", u"IsBase"_s, scheme.baseColor ? u"1"_s : u"0"_s);
     if (scheme.baseColor) {
-        if (!put(u"Color"_s, u"Value"_s, scheme.texts[BaseColorIndex]))
-            return ini.lastErrorString();
-        return {};
+        put("Color", u"Value"_s, scheme.texts[BaseColorIndex]);
+    } else {
+        for (int i = 0; i < ElementCount; ++i)
+            put("Colors", elementKey(i), scheme.texts[size_t(i)]);
     }
-    for (int i = 0; i < ElementCount; ++i) {
-        if (!put(u"Colors"_s, elementKey(i), scheme.texts[size_t(i)]))
-            return ini.lastErrorString();
-    }
-    return {};
+    return text;
 }
 
 } // namespace
@@ -122,28 +96,6 @@ SchemeFileContent ReadSchemeFile(const QString &path)
 
 QString WriteSchemeFile(const QString &path, const SchemeTexts &scheme)
 {
-    // The new scheme is written beside the old file and takes its place only when complete,
-    // so a failure at any point leaves the old file as it was.
-    const QFileInfo target(path);
-    QTemporaryFile temporary(target.absolutePath() + u"/.XXXXXX.brw-new"_s);
-    if (!temporary.open())
-        return temporary.errorString();
-    temporary.close();
-    const QByteArray header = QString::fromUtf16(SchemeFileHeader).toLatin1() + "\r\n";
-    if (QString error = WriteFileSafely(temporary.fileName(), header); !error.isEmpty())
-        return error;
-
-    CIniFile ini;
-    ini.setPath(temporary.fileName());
-    if (QString error = writeValues(ini, scheme); !error.isEmpty())
-        return error;
-
-    QFile::setPermissions(temporary.fileName(), permissionsFor(path));
-    std::error_code error;
-    std::filesystem::rename(nativePath(temporary.fileName()), nativePath(target.absoluteFilePath()),
-                            error);
-    if (error)
-        return QString::fromLocal8Bit(error.message());
-    temporary.setAutoRemove(false);
-    return {};
+    // Saving starts a new file, written whole: a failure at any point leaves the old file.
+    return WriteFileSafely(path, schemeBytes(scheme));
 }

@@ -14,6 +14,7 @@ DefaultButton::DefaultButton(QWidget *window, QPushButton *button)
 void DefaultButton::install(QWidget *window, QPushButton *button)
 {
     window->installEventFilter(new DefaultButton(window, button));
+    button->setDefault(true); // drawn as the default, as in a dialog
 }
 
 bool DefaultButton::eventFilter(QObject *watched, QEvent *event)

@@ -4,8 +4,8 @@
 
 class QPushButton;
 
-// Gives a main window a default button: Enter in any control that is not a push button
-// clicks it, and Enter on a focused push button clicks that button. Dialogs have this from
+// Gives a main window a default button, drawn as such: Enter in any control that is not a push
+// button clicks it, and Enter on a focused push button clicks that button. Dialogs have this from
 // QDialog already.
 class DefaultButton : public QObject
 {

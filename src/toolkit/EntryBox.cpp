@@ -1,20 +1,29 @@
 #include "EntryBox.h"
 
+#include "TypingLimitValidator.h"
+
 #include <QKeyEvent>
 
 #include <algorithm>
 
 EntryBox::EntryBox(QWidget *parent)
     : QLineEdit(parent)
+    , m_limit(new TypingLimitValidator(this))
 {
+    setValidator(m_limit);
     connect(this, &QLineEdit::textChanged, this, &EntryBox::changed);
     // Typing may never shorten the limit below the text, or QLineEdit would cut the text.
     connect(this, &QLineEdit::textEdited, this, &EntryBox::fitLimitToText);
+    // Before every edit the validator knows how much of the text the edit keeps.
+    connect(this, &QLineEdit::textChanged, this, &EntryBox::rememberKeptLength);
+    connect(this, &QLineEdit::selectionChanged, this, &EntryBox::rememberKeptLength);
+    connect(this, &QLineEdit::cursorPositionChanged, this, &EntryBox::rememberKeptLength);
 }
 
 void EntryBox::setTypingLimit(int limit)
 {
     m_typingLimit = limit;
+    m_limit->setLimit(limit);
     fitLimitToText();
 }
 
@@ -25,12 +34,20 @@ void EntryBox::put(const QString &text)
     const int roomy = std::max({m_typingLimit, int(text.size()), int(this->text().size())});
     if (maxLength() != roomy)
         setMaxLength(roomy);
+    const bool nested = m_limit->programPut();
+    m_limit->setProgramPut(true);
     if (text == this->text())
         Q_EMIT changed(); // QLineEdit is silent when the text stays, the handlers are not
     else
         setText(text);
+    m_limit->setProgramPut(nested);
     // A nested put from a change handler may have left a longer text than ours.
     fitLimitToText();
+}
+
+void EntryBox::rememberKeptLength()
+{
+    m_limit->setKeptLength(text().size() - selectedText().size());
 }
 
 void EntryBox::fitLimitToText()

@@ -2,8 +2,11 @@
 
 #include <QLineEdit>
 
+class TypingLimitValidator;
+
 // A single-line text box with the behaviour the windows rely on:
-// - the typing limit binds typing and pasting only; a text the program puts is kept whole;
+// - the typing limit binds typing and pasting only, whatever the box held before; a text the
+//   program puts is kept whole;
 // - every put and every edit emits changed() at once, nested when a handler puts again, and a
 //   put emits it even when it leaves the text as it was;
 // - an optional key filter sees each typed character and may change or swallow it, while
@@ -39,7 +42,9 @@ protected:
 private:
     QString filtered(const QString &typed) const;
     void fitLimitToText();
+    void rememberKeptLength();
 
+    TypingLimitValidator *m_limit;
     int m_typingLimit = 32767;
     KeyFilter m_keyFilter = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "support/TestMain.h"
 #include "toolkit/MessageBox.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -84,7 +85,7 @@ private Q_SLOTS:
         for (int i = 0; i < 7; ++i)
             expected << u"txtclr%1"_s.arg(i) << u"selbttn%1"_s.arg(i) << u"cmdCC%1"_s.arg(i);
         expected << u"chkBC"_s << u"txtclr7"_s << u"selbttn7"_s << u"cmdCC7"_s << u"Command3"_s
-                 << u"Command2"_s << u"Command4"_s;
+                 << u"Command2"_s << u"Command4"_s << u"marqueePanel"_s;
         QStringList chain;
         QWidget *w = button(u"Command1"_s);
         do {
@@ -111,6 +112,15 @@ private Q_SLOTS:
             QTest::mouseMove(panel, point);
             QCOMPARE(marked(), expected);
         }
+
+        // In base-colour mode every caption is greyed, the one marked last included.
+        QTest::mouseMove(diagram(), at(diagram(), 900, 2800));
+        QCOMPARE(marked(), QList<int>{Face});
+        window()->baseColorCheck()->setChecked(true);
+        const QColor greyed
+            = QApplication::palette("QLabel").color(QPalette::Disabled, QPalette::WindowText);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(window()->elementCaption(i)->palette().color(QPalette::WindowText), greyed);
     }
 
     void releasingOverTheDiagramSelectsABox()
@@ -301,6 +311,18 @@ private Q_SLOTS:
         QVERIFY(!SchemeChanged);
         trigger(u"mnuFileSave"_s);
         QCOMPARE(platform().fileDialogs.last().fileName, u"mine.brw"_s); // the name, no folder
+
+        // "mine." names the same file, which the dialog did not check: replacing it is asked,
+        // and "No" goes back to the dialog, here cancelled.
+        box(Shadow)->put(u"#654321"_s);
+        platform().fileAnswers = {inProgramDir(u"mine."_s)};
+        platform().messageAnswers = {Result::No};
+        trigger(u"mnuFileSave"_s);
+        QCOMPARE(platform().messageTitles(), QStringList{u"Save Color Scheme as..."_s});
+        QCOMPARE(platform().messages[0].text,
+                 u"mine.brw already exists.\r\nDo you want to replace it?"_s);
+        QCOMPARE(platform().fileDialogs.last().fileName, u"mine.brw"_s);
+        QVERIFY(SchemeChanged);
 
         // A program folder where nothing can be saved sends the dialog to the documents.
         platform().programDir = inProgramDir(u"mine.brw/not-a-folder"_s);

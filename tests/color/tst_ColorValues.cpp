@@ -45,6 +45,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("number");
         QTest::newRow("empty") << QString() << true << 0;
         QTest::newRow("blanks") << u"   "_s << true << 0;
+        QTest::newRow("FF") << u"FF"_s << true << 255;
         QTest::newRow("blanks around") << u" FF "_s << true << 255;
         QTest::newRow("colour text") << u"#C0C0C0"_s << true << -322912064;
         QTest::newRow("lower case reads as digits") << u"#c0c0c0"_s << true << -322912064;
@@ -54,6 +55,7 @@ private Q_SLOTS:
         QTest::newRow("first char 182 still fits")
             << (QChar(182) + u"FFFFFF"_s) << true << 2147483647;
         QTest::newRow("first char 183 overflows") << (QChar(183) + u"000000"_s) << false << 0;
+        QTest::newRow("euro sign, no Latin-1 code: refused") << u"\u20AC0"_s << false << 0;
         QTest::newRow("a wide character overflows") << (QChar(0x4E00) + u"123456"_s) << false << 0;
     }
 

@@ -4,8 +4,10 @@
 #include "support/TestHelpers.h"
 #include "support/TestMain.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRect>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -30,6 +32,13 @@ QString storeFile()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Fernwick"_s, u"Barwright"_s)
         .fileName();
+}
+
+// The permission bits of a file.
+unsigned mode(const QString &path)
+{
+    struct stat info = {};
+    return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777u : 0u;
 }
 
 } // namespace
@@ -138,6 +147,13 @@ private Q_SLOTS:
         CRegSettings settings = ProgramSettings();
         QCOMPARE(settings.GetSetting(u"General"_s, u"Show Message 1"_s, u"1"_s), u"1"_s);
         QVERIFY(!QFileInfo::exists(storeFile())); // reading creates nothing
+        // Only the user's own store counts, not the company-wide file behind it.
+        QSettings company(QSettings::NativeFormat, QSettings::UserScope, u"Fernwick"_s);
+        company.setValue(u"General/Show Message 1"_s, u"0"_s);
+        company.sync();
+        QCOMPARE(settings.GetSetting(u"General"_s, u"Show Message 1"_s, u"1"_s), u"1"_s);
+        QVERIFY(settings.GetAllSettings(u"General"_s).isEmpty());
+        QFile::remove(company.fileName());
         QVERIFY(settings.SaveSetting(u"Preview Colors"_s, u"fgcolor"_s, u"#12"_s));
         QVERIFY(settings.SaveSetting(u"Preview Colors"_s, u"bgcolor"_s, u"#222222"_s));
         QVERIFY(storeFile().endsWith(u"Fernwick/Barwright.conf"_s) && QFile::exists(storeFile()));
@@ -163,6 +179,21 @@ private Q_SLOTS:
         QCOMPARE(fresh.GetSetting(u"Preview Colors"_s, u"bgcolor"_s, u"d"_s), u"d"_s);
         QCOMPARE(fresh.GetSetting(u"General"_s, u"*"_s), u"unnamed"_s);
         QVERIFY(!fresh.DeleteSetting(u"Missing"_s));
+
+        // Listed are texts only, not other values nor numbers, as a new process reads them.
+        {
+            QSettings raw(storeFile(), QSettings::NativeFormat);
+            raw.setValue(u"General/Window"_s, QRect(1, 2, 3, 4));
+            raw.setValue(u"General/Count"_s, 42);
+            raw.sync();
+            QFile file(storeFile());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime(QDate(2001, 1, 1), QTime()),
+                                     QFileDevice::FileModificationTime));
+        }
+        const QList<QPair<QString, QString>> rows{{u"*"_s, u"unnamed"_s},
+                                                   {u"Show Message 2"_s, QString()}};
+        QCOMPARE(fresh.GetAllSettings(u"General"_s), rows);
     }
 
     void savedSchemesAreByteExact()
@@ -180,6 +211,19 @@ private Q_SLOTS:
         QCOMPARE(WriteSchemeFile(m_path, defaults()), QString());
         QVERIFY(!ReadFile(m_path).contains("[Color]"));
         QCOMPARE(leftovers(), QStringList());
+
+        // Through a link the target is saved and the link stays; a replaced file keeps its
+        // mode, a new one gets the umask.
+        QCOMPARE(chmod(QFile::encodeName(m_path).constData(), 0700), 0);
+        const QString link = m_dir.filePath(u"link.brw"_s);
+        QVERIFY(QFile::link(m_path, link));
+        QCOMPARE(WriteSchemeFile(link, defaults(true)), QString());
+        QVERIFY(QFileInfo(link).isSymLink() && ReadFile(m_path).contains("IsBase=1"));
+        QCOMPARE(mode(m_path), 0700u);
+        const mode_t umasked = umask(027);
+        QCOMPARE(WriteSchemeFile(m_dir.filePath(u"new.brw"_s), defaults()), QString());
+        umask(umasked);
+        QCOMPARE(mode(m_dir.filePath(u"new.brw"_s)), 0640u);
     }
 
     void headerIsTheFirstFieldOfTheFirstLine_data()

@@ -30,14 +30,15 @@ QString ProgramProcess::programPath()
     return QDir(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR")).filePath(u"barwright"_s);
 }
 
-bool ProgramProcess::start(const QStringList &environment, const QString &program)
+bool ProgramProcess::start(const QStringList &environment, const QString &program,
+                           const QStringList &arguments)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(u"QT_QPA_PLATFORM"_s);
     for (const QString &entry : environment)
         env.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
     m_process.setProcessEnvironment(env);
-    m_process.start(program, {});
+    m_process.start(program, arguments);
     return m_process.waitForStarted(5000);
 }
 

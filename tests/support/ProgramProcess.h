@@ -14,7 +14,8 @@ public:
     ~ProgramProcess();
 
     // Starts the program of the build's program folder, or the one given.
-    bool start(const QStringList &environment = {}, const QString &program = programPath());
+    bool start(const QStringList &environment = {}, const QString &program = programPath(),
+               const QStringList &arguments = {});
     // Waits for a window of this exact title to be mapped; returns its X window id or 0.
     QString waitForWindow(const QString &title, int timeoutMs = 10000);
     QRect geometry(const QString &windowId) const;

@@ -61,6 +61,11 @@ private Q_SLOTS:
         QTest::keyClick(box, Qt::Key_End);
         QTest::keyClicks(box, u"x"_s);
         QCOMPARE(box->text(), u"a much longer text"_s); // no typing past the limit
+        // Pasted over the whole long text, seven characters remain, not the old length.
+        QGuiApplication::clipboard()->setText(u"#123456789"_s);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text(), u"#123456"_s);
         box->put(QString());
         QGuiApplication::clipboard()->setText(u"ABCDEFGHIJ"_s);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -122,6 +127,7 @@ private Q_SLOTS:
 
     void enterGoesToTheDefaultButton()
     {
+        QVERIFY(m_window->defaultButton->isDefault()); // what the style draws as the default
         QSignalSpy defaultClicks(m_window->defaultButton, &QPushButton::clicked);
         QSignalSpy otherClicks(m_window->other, &QPushButton::clicked);
         QTest::keyClick(m_window->box, Qt::Key_Return);

@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -156,6 +157,7 @@ private Q_SLOTS:
         WhenModal<AboutWindow>([&](AboutWindow *about) {
             QVERIFY(QTest::qWaitForWindowExposed(about));
             VerifyTextsFit(about);
+            QCOMPARE(about->windowType(), Qt::Tool);
             // A click that comes the way the desktop's clicks come does not reach the main
             // window.
             const QPoint marquee
@@ -202,6 +204,19 @@ private Q_SLOTS:
             QCOMPARE(url.toLocalFile(), folder + u"/brw.html"_s);
             QVERIFY(QFileInfo(url.toLocalFile()).isFile());
         }
+
+        // Without the page beside the program the user is told which file is missing.
+        const QTemporaryDir empty;
+        shipped.folder = empty.path();
+        QString told;
+        WhenModal<QMessageBox>([&told](QMessageBox *box) {
+            told = box->windowTitle() + u' ' + box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        shipped.showHelp(nullptr);
+        QCOMPARE(told,
+                 u"Oops! Could not find the help page \"%1\"."_s.arg(empty.filePath(u"brw.html"_s)));
+        QCOMPARE(shipped.opened.size(), 2);
     }
 };
 
