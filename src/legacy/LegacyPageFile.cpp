@@ -1,0 +1,99 @@
+#include "LegacyPageFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Binary data shows itself at once; the rest of a long page need not be looked at.
+constexpr qsizetype TextProbe = 64 * 1024;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("LegacyPageFile", text);
+}
+
+LegacyColorImport failure(const QString &error)
+{
+    LegacyColorImport result;
+    result.error = error;
+    return result;
+}
+
+bool isControl(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (u < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') || u == 0x7F;
+}
+
+// The text of a page's bytes, or nothing when they are not text: a zero byte anywhere, or more
+// control characters at the start than a page has by accident (a stray end-of-file mark, say).
+std::optional<QString> pageText(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decode(QStringConverter::Utf16);
+        const QString text = decode(bytes);
+        if (decode.hasError() || text.contains(QChar(0)))
+            return std::nullopt;
+        return text;
+    }
+    const QByteArrayView start = QByteArrayView(bytes).first(std::min(bytes.size(), TextProbe));
+    if (bytes.contains('\0')
+        || std::count_if(start.begin(), start.end(), isControl) > start.size() / 100)
+        return std::nullopt;
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8(bytes);
+    // Old pages were mostly written in a one-byte code page; the properties are plain ASCII.
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    return text;
+}
+
+} // namespace
+
+LegacySource LegacySourceOf(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(u"css"_s, Qt::CaseInsensitive) == 0
+        ? LegacySource::Css
+        : LegacySource::Html;
+}
+
+LegacyColorImport ImportLegacyPage(QIODevice &device, LegacySource source)
+{
+    const QString tooLarge = tr("the file is larger than 20 MB");
+    if (!device.isSequential() && device.size() > LegacyPageLimit)
+        return failure(tooLarge);
+    QByteArray bytes;
+    // One byte past the limit tells a page that is too large from one that just fits.
+    while (bytes.size() <= LegacyPageLimit) {
+        const QByteArray chunk = device.read(LegacyPageLimit + 1 - bytes.size());
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (bytes.size() > LegacyPageLimit)
+        return failure(tooLarge);
+    if (auto *file = qobject_cast<QFileDevice *>(&device); file && file->error() != QFile::NoError)
+        return failure(tr("the file could not be read (%1)").arg(file->errorString()));
+    const std::optional<QString> text = pageText(bytes);
+    if (!text)
+        return failure(tr("the file is not text"));
+    return ImportLegacyColors(*text, source);
+}
+
+LegacyColorImport ImportLegacyPage(const QString &path, LegacySource source)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        const QString reason = QFileInfo(path).isDir() ? tr("it is a folder") : file.errorString();
+        return failure(tr("the file could not be read (%1)").arg(reason));
+    }
+    return ImportLegacyPage(file, source);
+}
