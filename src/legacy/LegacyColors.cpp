@@ -46,7 +46,7 @@ std::array<qsizetype, EntryCount> winners(const QList<LegacyDeclaration> &found,
 
 } // namespace
 
-LegacyColorImport ImportLegacyColors(QStringView text, LegacySource source)
+LegacyColorImport ImportLegacyColors(QByteArrayView text, LegacySource source)
 {
     const QList<LegacyDeclaration> found = FindLegacyDeclarations(text, source);
     std::vector<std::optional<QString>> colors;

@@ -3,8 +3,8 @@
 #include "LegacyDeclarations.h"
 #include "app/ElementTable.h"
 
+#include <QByteArrayView>
 #include <QString>
-#include <QStringView>
 
 // The scheme an old page's legacy scrollbar colours make.
 struct LegacyColorImport
@@ -15,9 +15,9 @@ struct LegacyColorImport
     QString report; // what was found where, what was applied and what set aside; LF line ends
 };
 
-// Reads the page's legacy scrollbar colours. The rules for the page's own scrollbar (html,
-// body, :root, or a style attribute on HTML or BODY) count, the last in document order winning;
-// rules for other elements are only reported. Element colours make a seven-colour scheme, the
-// ones the page leaves out taking the default scheme's colours; a base colour alone makes a
-// base-colour scheme; beside element colours it is set aside.
-LegacyColorImport ImportLegacyColors(QStringView text, LegacySource source);
+// Reads the legacy scrollbar colours of a page in UTF-8 (or a one-byte code page). The rules for
+// the page's own scrollbar (html, body, :root, or a style attribute on HTML or BODY) count, the
+// last in document order winning; rules for other elements are only reported. Element colours make
+// a seven-colour scheme, the ones the page leaves out taking the default scheme's colours; a base
+// colour alone makes a base-colour scheme; beside element colours it is set aside.
+LegacyColorImport ImportLegacyColors(QByteArrayView text, LegacySource source);

@@ -2,6 +2,8 @@
 
 #include "app/ElementTable.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -18,9 +20,35 @@ constexpr QStringView PageTypes[] = {u"html", u"body"};
 // Longer selectors are cut in the report.
 constexpr qsizetype WhereLimit = 60;
 
-bool isSpace(QChar c)
+template<typename Char> bool isSpace(Char c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+bool startsCaseless(QByteArrayView text, QByteArrayView prefix)
+{
+    return text.size() >= prefix.size()
+        && text.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
+}
+
+qsizetype indexOfCaseless(QByteArrayView text, QByteArrayView needle, qsizetype from = 0)
+{
+    const char first = lower(needle[0]);
+    for (qsizetype i = from; i + needle.size() <= text.size(); ++i) {
+        if (lower(text[i]) == first && startsCaseless(text.sliced(i), needle))
+            return i;
+    }
+    return -1;
 }
 
 int propertyIndex(QStringView name)
@@ -53,11 +81,21 @@ QString withoutComments(QStringView text)
     return plain;
 }
 
+// A value without "!important" after it.
+QString withoutImportant(QStringView value)
+{
+    const qsizetype bang = value.lastIndexOf(u'!');
+    if (bang >= 0
+        && value.sliced(bang + 1).trimmed().compare(u"important", Qt::CaseInsensitive) == 0)
+        value = value.first(bang);
+    return value.trimmed().toString();
+}
+
 // Whether a single selector's subject, its last compound selector, is html, body or :root.
 bool isPageSelector(QStringView selector)
 {
     qsizetype start = selector.size();
-    while (start > 0 && !isSpace(selector[start - 1]) && selector[start - 1] != u'>'
+    while (start > 0 && !isSpace(selector[start - 1].unicode()) && selector[start - 1] != u'>'
            && selector[start - 1] != u'+' && selector[start - 1] != u'~')
         --start;
     const QStringView subject = selector.sliced(start);
@@ -95,7 +133,7 @@ bool hasPageSelector(QStringView selectors)
 class LineCounter
 {
 public:
-    explicit LineCounter(QStringView text)
+    explicit LineCounter(QByteArrayView text)
         : m_text(text)
     {
     }
@@ -105,13 +143,13 @@ public:
             m_pos = 0;
             m_line = 1;
         }
-        m_line += int(m_text.sliced(m_pos, pos - m_pos).count(u'\n'));
+        m_line += int(m_text.sliced(m_pos, pos - m_pos).count('\n'));
         m_pos = pos;
         return m_line;
     }
 
 private:
-    QStringView m_text;
+    QByteArrayView m_text;
     qsizetype m_pos = 0;
     int m_line = 1;
 };
@@ -119,8 +157,9 @@ private:
 class Scanner
 {
 public:
-    explicit Scanner(QStringView text)
+    explicit Scanner(QByteArrayView text)
         : m_text(text)
+        , m_utf8(text.isValidUtf8())
         , m_lines(text)
     {
     }
@@ -131,23 +170,38 @@ public:
 
 private:
     qsizetype skipBlanks(qsizetype pos, qsizetype end) const;
-    qsizetype findOutside(qsizetype pos, qsizetype end, QStringView stops) const;
+    qsizetype findOutside(qsizetype pos, qsizetype end, QByteArrayView stops) const;
     qsizetype blockEnd(qsizetype open, qsizetype end) const;
-    qsizetype after(QStringView marker, qsizetype pos, qsizetype end) const;
+    qsizetype after(QByteArrayView marker, qsizetype pos, qsizetype end) const;
+    struct Attribute
+    {
+        QByteArrayView name;
+        QByteArrayView value;
+    };
+    qsizetype skipName(qsizetype p) const;
+    qsizetype skipSpaces(qsizetype p) const;
+    qsizetype readAttribute(qsizetype p, Attribute &attribute) const;
     qsizetype scanTag(qsizetype pos);
     void scanRule(qsizetype pos, qsizetype open, qsizetype close);
     void scanDeclarations(qsizetype pos, qsizetype end, const QString &where, bool forPage);
     void scanDeclaration(qsizetype pos, qsizetype end, const QString &where, bool forPage);
 
-    QStringView m_text;
+    // A piece of the page as text; pages that are not UTF-8 are taken as Latin-1.
+    QString decoded(QByteArrayView bytes) const
+    {
+        return m_utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    }
+
+    QByteArrayView m_text;
+    bool m_utf8;
     LineCounter m_lines;
 };
 
 // The position after the next `marker` before `end`, or `end`. Searches stay within their
 // part, so an unclosed comment or quote cannot make a long page slow.
-qsizetype Scanner::after(QStringView marker, qsizetype pos, qsizetype end) const
+qsizetype Scanner::after(QByteArrayView marker, qsizetype pos, qsizetype end) const
 {
-    const qsizetype at = m_text.first(end).indexOf(marker, pos, Qt::CaseInsensitive);
+    const qsizetype at = m_text.first(end).indexOf(marker, pos);
     return at < 0 ? end : at + marker.size();
 }
 
@@ -155,14 +209,14 @@ qsizetype Scanner::after(QStringView marker, qsizetype pos, qsizetype end) const
 qsizetype Scanner::skipBlanks(qsizetype pos, qsizetype end) const
 {
     while (pos < end) {
-        const QStringView rest = m_text.sliced(pos, end - pos);
+        const QByteArrayView rest = m_text.sliced(pos, end - pos);
         if (isSpace(rest[0]))
             ++pos;
-        else if (rest.startsWith(u"/*"))
-            pos = after(u"*/", pos + 2, end);
-        else if (rest.startsWith(u"<!--"))
+        else if (rest.startsWith("/*"))
+            pos = after("*/", pos + 2, end);
+        else if (rest.startsWith("<!--"))
             pos += 4;
-        else if (rest.startsWith(u"-->"))
+        else if (rest.startsWith("-->"))
             pos += 3;
         else
             break;
@@ -171,17 +225,17 @@ qsizetype Scanner::skipBlanks(qsizetype pos, qsizetype end) const
 }
 
 // The first of `stops` at or after `pos` outside strings and comments, or `end`.
-qsizetype Scanner::findOutside(qsizetype pos, qsizetype end, QStringView stops) const
+qsizetype Scanner::findOutside(qsizetype pos, qsizetype end, QByteArrayView stops) const
 {
     while (pos < end) {
-        const QChar c = m_text[pos];
+        const char c = m_text[pos];
         if (stops.contains(c))
             return pos;
-        if (c == u'"' || c == u'\'') {
+        if (c == '"' || c == '\'') {
             const qsizetype close = m_text.first(end).indexOf(c, pos + 1);
             pos = close < 0 ? end : close + 1;
-        } else if (c == u'/' && pos + 1 < end && m_text[pos + 1] == u'*') {
-            pos = after(u"*/", pos + 2, end);
+        } else if (c == '/' && pos + 1 < end && m_text[pos + 1] == '*') {
+            pos = after("*/", pos + 2, end);
         } else {
             ++pos;
         }
@@ -194,10 +248,10 @@ qsizetype Scanner::blockEnd(qsizetype open, qsizetype end) const
 {
     int depth = 0;
     for (qsizetype pos = open; pos < end; ++pos) {
-        pos = findOutside(pos, end, u"{}");
+        pos = findOutside(pos, end, "{}");
         if (pos >= end)
             break;
-        depth += m_text[pos] == u'{' ? 1 : -1;
+        depth += m_text[pos] == '{' ? 1 : -1;
         if (depth == 0)
             return pos;
     }
@@ -207,17 +261,17 @@ qsizetype Scanner::blockEnd(qsizetype open, qsizetype end) const
 void Scanner::scanCss(qsizetype pos, qsizetype end)
 {
     while ((pos = skipBlanks(pos, end)) < end) {
-        const qsizetype stop = findOutside(pos, end, u"{;}");
+        const qsizetype stop = findOutside(pos, end, "{;}");
         if (stop >= end)
             return;
-        if (m_text[stop] != u'{') { // a statement such as @import, or the end of a group
+        if (m_text[stop] != '{') { // a statement such as @import, or the end of a group
             pos = stop + 1;
             continue;
         }
-        const QStringView prelude = m_text.sliced(pos, stop - pos);
-        if (prelude.startsWith(u'@')) {
-            const bool group = prelude.startsWith(u"@media", Qt::CaseInsensitive)
-                || prelude.startsWith(u"@supports", Qt::CaseInsensitive);
+        const QByteArrayView prelude = m_text.sliced(pos, stop - pos);
+        if (prelude.startsWith('@')) {
+            const bool group
+                = startsCaseless(prelude, "@media") || startsCaseless(prelude, "@supports");
             // A group's rules are read in turn; its closing brace ends nothing further.
             pos = group ? stop + 1 : blockEnd(stop, end) + 1;
             continue;
@@ -230,9 +284,9 @@ void Scanner::scanCss(qsizetype pos, qsizetype end)
 
 void Scanner::scanRule(qsizetype pos, qsizetype open, qsizetype close)
 {
-    if (m_text.sliced(open, close - open).indexOf(u"scrollbar", 0, Qt::CaseInsensitive) < 0)
+    if (indexOfCaseless(m_text.sliced(open, close - open), "scrollbar") < 0)
         return;
-    const QString selectors = withoutComments(m_text.sliced(pos, open - pos)).simplified();
+    const QString selectors = withoutComments(decoded(m_text.sliced(pos, open - pos))).simplified();
     const bool forPage = hasPageSelector(selectors);
     const QString where
         = selectors.size() > WhereLimit ? selectors.left(WhereLimit) + u"…"_s : selectors;
@@ -242,7 +296,7 @@ void Scanner::scanRule(qsizetype pos, qsizetype open, qsizetype close)
 void Scanner::scanDeclarations(qsizetype pos, qsizetype end, const QString &where, bool forPage)
 {
     while (pos < end) {
-        const qsizetype stop = findOutside(pos, end, u";");
+        const qsizetype stop = findOutside(pos, end, ";");
         scanDeclaration(pos, stop, where, forPage);
         pos = stop + 1;
     }
@@ -250,98 +304,105 @@ void Scanner::scanDeclarations(qsizetype pos, qsizetype end, const QString &wher
 
 void Scanner::scanDeclaration(qsizetype pos, qsizetype end, const QString &where, bool forPage)
 {
-    const qsizetype colon = findOutside(pos, end, u":");
+    const qsizetype colon = findOutside(pos, end, ":");
     if (colon >= end)
         return;
-    const qsizetype nameAt
-        = m_text.sliced(pos, colon - pos).indexOf(u"scrollbar", 0, Qt::CaseInsensitive);
+    const QByteArrayView name = m_text.sliced(pos, colon - pos);
+    const qsizetype nameAt = indexOfCaseless(name, "scrollbar");
     if (nameAt < 0)
         return;
-    const QStringView name = m_text.sliced(pos, colon - pos);
-    const int index = propertyIndex(
-        name.contains(u"/*") ? QStringView(withoutComments(name)).trimmed() : name.trimmed());
-    if (index < 0)
-        return;
-    QString value = withoutComments(m_text.sliced(colon + 1, end - colon - 1)).trimmed();
-    const qsizetype bang = value.lastIndexOf(u'!');
-    if (bang >= 0
-        && QStringView(value).sliced(bang + 1).trimmed().compare(u"important", Qt::CaseInsensitive)
-            == 0)
-        value = value.left(bang).trimmed();
-    found.append({m_lines.lineAt(pos + nameAt), where, forPage, index, value});
+    const int index = propertyIndex(QStringView(withoutComments(decoded(name))).trimmed());
+    if (index >= 0) {
+        const QString value = withoutComments(decoded(m_text.sliced(colon + 1, end - colon - 1)));
+        found.append(
+            {m_lines.lineAt(pos + nameAt), where, forPage, index, withoutImportant(value)});
+    }
 }
 
-// Reads one start tag from its "<"; returns the position after it.
+// Past the characters of a name (a tag's or an attribute's).
+qsizetype Scanner::skipName(qsizetype p) const
+{
+    while (p < m_text.size() && !isSpace(m_text[p]) && !QByteArrayView("=>/").contains(m_text[p]))
+        ++p;
+    return p;
+}
+
+qsizetype Scanner::skipSpaces(qsizetype p) const
+{
+    while (p < m_text.size() && isSpace(m_text[p]))
+        ++p;
+    return p;
+}
+
+// Reads the attribute at `p`, quoted or not; returns the position after it.
+qsizetype Scanner::readAttribute(qsizetype p, Attribute &attribute) const
+{
+    const qsizetype end = m_text.size();
+    const qsizetype nameEnd = skipName(p + 1);
+    attribute.name = m_text.sliced(p, nameEnd - p);
+    p = skipSpaces(nameEnd);
+    if (p >= end || m_text[p] != '=') {
+        attribute.value = {};
+        return p;
+    }
+    p = skipSpaces(p + 1);
+    const char quote = p < end ? m_text[p] : '\0';
+    if (quote == '"' || quote == '\'') {
+        const qsizetype close = m_text.indexOf(quote, p + 1);
+        attribute.value = m_text.sliced(p + 1, (close < 0 ? end : close) - p - 1);
+        return close < 0 ? end : close + 1;
+    }
+    qsizetype valueEnd = p;
+    while (valueEnd < end && !isSpace(m_text[valueEnd]) && m_text[valueEnd] != '>')
+        ++valueEnd;
+    attribute.value = m_text.sliced(p, valueEnd - p);
+    return valueEnd;
+}
+
+// Reads one start tag from its "<", with the content of a STYLE element and past that of a
+// SCRIPT element; returns the position after them.
 qsizetype Scanner::scanTag(qsizetype pos)
 {
     const qsizetype end = m_text.size();
-    qsizetype p = pos + 1;
-    while (p < end && (m_text[p].isLetterOrNumber() || m_text[p] == u'-' || m_text[p] == u':'))
-        ++p;
-    const QStringView name = m_text.sliced(pos + 1, p - pos - 1);
-    bool pageElement = false;
-    for (QStringView type : PageTypes)
-        pageElement = pageElement || name.compare(type, Qt::CaseInsensitive) == 0;
-    while (p < end) {
-        while (p < end && (isSpace(m_text[p]) || m_text[p] == u'/'))
+    qsizetype p = skipName(pos + 1);
+    const QByteArrayView name = m_text.sliced(pos + 1, p - pos - 1);
+    const bool pageElement = name.compare("html", Qt::CaseInsensitive) == 0
+        || name.compare("body", Qt::CaseInsensitive) == 0;
+    Attribute attribute;
+    while ((p = skipSpaces(p)) < end && m_text[p] != '>') {
+        if (m_text[p] == '/') {
             ++p;
-        if (p >= end || m_text[p] == u'>')
-            break;
-        const qsizetype nameStart = p++;
-        while (p < end && !isSpace(m_text[p]) && m_text[p] != u'=' && m_text[p] != u'>'
-               && m_text[p] != u'/')
-            ++p;
-        const QStringView attribute = m_text.sliced(nameStart, p - nameStart);
-        while (p < end && isSpace(m_text[p]))
-            ++p;
-        if (p >= end || m_text[p] != u'=')
             continue;
-        ++p;
-        while (p < end && isSpace(m_text[p]))
-            ++p;
-        qsizetype valueStart = p;
-        qsizetype valueEnd = p;
-        if (p < end && (m_text[p] == u'"' || m_text[p] == u'\'')) {
-            valueStart = p + 1;
-            const qsizetype close = m_text.indexOf(m_text[p], valueStart);
-            valueEnd = close < 0 ? end : close;
-            p = std::min(end, valueEnd + 1);
-        } else {
-            while (p < end && !isSpace(m_text[p]) && m_text[p] != u'>')
-                ++p;
-            valueEnd = p;
         }
-        if (attribute.compare(u"style", Qt::CaseInsensitive) == 0
-            && m_text.sliced(valueStart, valueEnd - valueStart)
-                   .contains(u"scrollbar", Qt::CaseInsensitive))
-            scanDeclarations(valueStart, valueEnd, name.toString() + u" style attribute"_s,
-                             pageElement);
+        p = readAttribute(p, attribute);
+        if (attribute.name.compare("style", Qt::CaseInsensitive) == 0
+            && indexOfCaseless(attribute.value, "scrollbar") >= 0) {
+            const qsizetype valueAt = attribute.value.data() - m_text.data();
+            scanDeclarations(valueAt, valueAt + attribute.value.size(),
+                             decoded(name) + u" style attribute"_s, pageElement);
+        }
     }
     p = std::min(end, p + 1);
-    if (name.compare(u"style", Qt::CaseInsensitive) == 0) {
-        const qsizetype close = m_text.indexOf(u"</style", p, Qt::CaseInsensitive);
+    const bool style = name.compare("style", Qt::CaseInsensitive) == 0;
+    if (!style && name.compare("script", Qt::CaseInsensitive) != 0)
+        return p;
+    const qsizetype close = indexOfCaseless(m_text, style ? "</style" : "</script", p);
+    if (style)
         scanCss(p, close < 0 ? end : close);
-        return close < 0 ? end : close;
-    }
-    if (name.compare(u"script", Qt::CaseInsensitive) == 0) {
-        const qsizetype close = m_text.indexOf(u"</script", p, Qt::CaseInsensitive);
-        return close < 0 ? end : close;
-    }
-    return p;
+    return close < 0 ? end : close;
 }
 
 void Scanner::scanHtml()
 {
     qsizetype pos = 0;
-    while ((pos = m_text.indexOf(u'<', pos)) >= 0) {
-        const QStringView rest = m_text.sliced(pos);
-        if (rest.startsWith(u"<!--"))
-            pos = after(u"-->", pos + 4, m_text.size());
-        else if (rest.size() > 1 && rest[1].isLetter())
+    while ((pos = m_text.indexOf('<', pos)) >= 0) {
+        const QByteArrayView rest = m_text.sliced(pos);
+        if (rest.startsWith("<!--"))
+            pos = after("-->", pos + 4, m_text.size());
+        else if (rest.size() > 1 && isLetter(rest[1]))
             pos = scanTag(pos);
-        else if (rest.size() > 1 && QStringView(u"/!?").contains(rest[1]))
-            pos = after(u">", pos + 1,
-                        m_text.size()); // an end tag, a declaration or an instruction
+        else if (rest.size() > 1 && QByteArrayView("/!?").contains(rest[1]))
+            pos = after(">", pos + 1, m_text.size()); // an end tag, <!DOCTYPE> or <?xml?>
         else
             ++pos; // a "<" in running text
     }
@@ -354,7 +415,7 @@ QStringView LegacyPropertyName(int index)
     return PropertyNames[index];
 }
 
-QList<LegacyDeclaration> FindLegacyDeclarations(QStringView text, LegacySource source)
+QList<LegacyDeclaration> FindLegacyDeclarations(QByteArrayView text, LegacySource source)
 {
     Scanner scanner(text);
     if (source == LegacySource::Css)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -21,8 +22,9 @@ struct LegacyDeclaration
 // The property's name in lower case, by element index; the base colour's at BaseColorIndex.
 QStringView LegacyPropertyName(int index);
 
-// The legacy scrollbar colour properties of a page, in document order, in any letter case.
+// The legacy scrollbar colour properties of a page in UTF-8 (or any code page that keeps ASCII
+// as it is), in document order, in any letter case.
 // Comments, "<!--" and "-->" around rules, "!important" and any whitespace are allowed; rules
 // inside @media and @supports count, other at-rules and scripts do not. Runs in time linear in
 // the length of the text.
-QList<LegacyDeclaration> FindLegacyDeclarations(QStringView text, LegacySource source);
+QList<LegacyDeclaration> FindLegacyDeclarations(QByteArrayView text, LegacySource source);

@@ -30,30 +30,27 @@ LegacyColorImport failure(const QString &error)
 bool isControl(char c)
 {
     const auto u = static_cast<unsigned char>(c);
-    return (u < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') || u == 0x7F;
+    // Tabs, line ends, form feeds and the end-of-file mark of old editors are at home in text.
+    return (u < 0x20 && !QByteArrayView("\t\n\r\f\x1A").contains(c)) || u == 0x7F;
 }
 
-// The text of a page's bytes, or nothing when they are not text: a zero byte anywhere, or more
-// control characters at the start than a page has by accident (a stray end-of-file mark, say).
-std::optional<QString> pageText(const QByteArray &bytes)
+// A page's bytes as UTF-8, or nothing when they are not text: a zero byte anywhere, or more
+// control characters at the start than a page has by accident.
+// Pages in a one-byte code page stay as they are: the properties and colours are plain ASCII.
+std::optional<QByteArray> pageText(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder decode(QStringConverter::Utf16);
         const QString text = decode(bytes);
         if (decode.hasError() || text.contains(QChar(0)))
             return std::nullopt;
-        return text;
+        return text.toUtf8();
     }
     const QByteArrayView start = QByteArrayView(bytes).first(std::min(bytes.size(), TextProbe));
     if (bytes.contains('\0')
         || std::count_if(start.begin(), start.end(), isControl) > start.size() / 100)
         return std::nullopt;
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8(bytes);
-    // Old pages were mostly written in a one-byte code page; the properties are plain ASCII.
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    return text;
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
 }
 
 } // namespace
@@ -82,7 +79,7 @@ LegacyColorImport ImportLegacyPage(QIODevice &device, LegacySource source)
         return failure(tooLarge);
     if (auto *file = qobject_cast<QFileDevice *>(&device); file && file->error() != QFile::NoError)
         return failure(tr("the file could not be read (%1)").arg(file->errorString()));
-    const std::optional<QString> text = pageText(bytes);
+    const std::optional<QByteArray> text = pageText(bytes);
     if (!text)
         return failure(tr("the file is not text"));
     return ImportLegacyColors(*text, source);

@@ -119,7 +119,7 @@ void TestLegacyColors::pagesInTheStylesOfTheWild()
     QFETCH(QStringList, reported);
 
     const LegacyColorImport result
-        = ImportLegacyColors(page, css ? LegacySource::Css : LegacySource::Html);
+        = ImportLegacyColors(page.toUtf8(), css ? LegacySource::Css : LegacySource::Html);
     QVERIFY(result.error.isEmpty());
     QCOMPARE(schemeOf(result), expected);
     const QStringList lines = result.report.split(u'\n');
