@@ -8,6 +8,7 @@ barwright_packages=(
     xvfb xauth xdotool x11-utils x11-xserver-utils
     clang libclang-rt-14-dev
     imagemagick desktop-file-utils
+    chromium firefox-esr
 )
 
 barwright_install_packages() {

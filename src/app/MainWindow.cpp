@@ -360,7 +360,7 @@ void MainWindow::exitProgram()
 
 void MainWindow::generateCode()
 {
-    CodeWindow::Show(BuildStyleBlock(schemeTexts()), m_platform, this);
+    CodeWindow::Show(schemeTexts(), m_platform, this);
 }
 
 void MainWindow::showActualSizePreview()

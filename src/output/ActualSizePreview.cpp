@@ -1,5 +1,7 @@
 #include "ActualSizePreview.h"
 
+#include "CodeWindow.h"
+#include "ModernStyleSheet.h"
 #include "PreviewPage.h"
 #include "PreviewWindow.h"
 #include "app/NoticeDialog.h"
@@ -20,6 +22,16 @@ const NoticeDialog::Layout NoticeLayout{QSize(3945, 2250), QRect(180, 270, 480, 
                                         QRect(1365, 1770, 1215, 375)};
 
 } // namespace
+
+QString PreviewStyleSheet(const SchemeTexts &scheme)
+{
+    const std::optional<SchemeColors> colors = ResolveSchemeColors(scheme);
+    if (!colors)
+        return {};
+    ModernSheetOptions options;
+    options.width = CodeWindow::StoredOptions().modern.width;
+    return BuildModernStyleSheet(*colors, options);
+}
 
 void ShowActualSizePreview(QWidget *owner, const SchemeTexts &scheme, PlatformServices &platform,
                            QString &textColor, QString &backColor)
@@ -51,6 +63,6 @@ void ShowActualSizePreview(QWidget *owner, const SchemeTexts &scheme, PlatformSe
         return;
     }
 
-    PreviewWindow window(page, textColor, backColor, platform, owner);
+    PreviewWindow window(page, PreviewStyleSheet(scheme), textColor, backColor, platform, owner);
     window.exec();
 }

@@ -5,6 +5,10 @@
 class PlatformServices;
 class QWidget;
 
+// The sheet for today's browsers that the preview shows the scheme with: the whole page as
+// its scope, the width chosen for the code. Empty while a colour is not complete.
+QString PreviewStyleSheet(const SchemeTexts &scheme);
+
 // The Actual Size Preview command: the notice unless it is switched off, the completeness
 // check, the preview page written with the remembered page colours, and the preview window,
 // shown modally over `owner`. `textColor` and `backColor` receive the page's colours.

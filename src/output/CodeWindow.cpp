@@ -1,29 +1,97 @@
 #include "CodeWindow.h"
 
+#include "storage/CRegSettings.h"
+#include "toolkit/CodeTextView.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/PlatformServices.h"
-#include "toolkit/TextFit.h"
 #include "toolkit/Twips.h"
 
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
-CodeWindow::CodeWindow(const QString &code, PlatformServices &platform, QWidget *owner)
+namespace {
+
+const QString Section = u"Code"_s;
+
+struct FormatChoice
+{
+    const char *caption;
+    CodeFormat format;
+};
+
+const FormatChoice FormatChoices[] = {
+    {QT_TRANSLATE_NOOP("CodeWindow", "Classic block"), CodeFormat::Classic},
+    {QT_TRANSLATE_NOOP("CodeWindow", "Today's browsers"), CodeFormat::Modern},
+    {QT_TRANSLATE_NOOP("CodeWindow", "Both"), CodeFormat::Both},
+};
+
+struct ContrastPair
+{
+    const char *caption;
+    ElementIndex foreground;
+    ElementIndex background;
+};
+
+const ContrastPair ContrastPairs[] = {
+    {QT_TRANSLATE_NOOP("CodeWindow", "Thumb against track"), FaceElement, TrackElement},
+    {QT_TRANSLATE_NOOP("CodeWindow", "Arrows against face"), ArrowElement, FaceElement},
+};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CodeWindow", text);
+}
+
+// The element's caption without its colon, such as "Face Color".
+QString colorName(int index)
+{
+    if (index == BaseColorIndex)
+        return tr("Base Color");
+    QString caption = QString::fromUtf16(SchemeElements[size_t(index)].caption);
+    caption.chop(1);
+    return caption;
+}
+
+} // namespace
+
+CodeOptions CodeWindow::StoredOptions()
+{
+    const CRegSettings settings = ProgramSettings();
+    CodeOptions options;
+    options.format = CodeFormatFromName(settings.GetSetting(Section, u"Format"_s))
+                         .value_or(CodeFormat::Classic);
+    if (options.format == CodeFormat::Css)
+        options.format = CodeFormat::Modern;
+    options.modern.scope
+        = ScopeSelector(settings.GetSetting(Section, u"Scope"_s)).value_or(QString());
+    const int width = settings.GetSetting(Section, u"Width"_s).toInt();
+    if (width >= MinimumScrollbarWidth && width <= MaximumScrollbarWidth)
+        options.modern.width = width;
+    return options;
+}
+
+CodeWindow::CodeWindow(const SchemeTexts &scheme, PlatformServices &platform, QWidget *owner)
     : QDialog(owner)
+    , m_scheme(scheme)
     , m_platform(platform)
-    , m_code(code)
-    , m_text(new QPlainTextEdit(this))
-    , m_copyButton(new QPushButton(tr("Copy to Clipboard"), this))
-    , m_doneButton(new QPushButton(tr("Done"), this))
+    , m_options(StoredOptions())
 {
     setObjectName(u"Form2"_s);
     setWindowTitle(tr("Barwright - Code"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
-    setFixedSize(twipsSize(4950, 4710));
 
     auto *label = new QLabel(tr("Here is the code to colorize your page's scrollbars in I.E. 5.5 "
                                 "or later. Just copy and paste it into the <HEAD> section of "
@@ -32,36 +100,241 @@ CodeWindow::CodeWindow(const QString &code, PlatformServices &platform, QWidget 
     label->setObjectName(u"Label1"_s);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(twipsRect(90, 60, 4815, 465));
-    CondenseToFit(label);
 
+    m_classicNote = new QLabel(tr("Today's browsers ignore these properties: choose \"Today's "
+                                  "browsers\" for code that colors their scrollbars."),
+                               this);
+    m_classicNote->setObjectName(u"lblClassicNote"_s);
+    m_classicNote->setWordWrap(true);
+
+    m_text = new CodeTextView(this);
     m_text->setObjectName(u"Text1"_s);
-    m_text->setGeometry(twipsRect(90, 600, 4755, 3525));
-    m_text->setReadOnly(true);
-    m_text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_text->setAccessibleName(tr("Code"));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_text->setPlainText(code);
+    m_text->setMinimumHeight(twipsSize(0, 2400).height());
 
-    m_copyButton->setObjectName(u"Command2"_s);
-    m_copyButton->setGeometry(twipsRect(1560, 4200, 2205, 435));
-    connect(m_copyButton, &QPushButton::clicked, this, &CodeWindow::copyToClipboard);
-
-    m_doneButton->setObjectName(u"Command1"_s);
-    m_doneButton->setGeometry(twipsRect(3840, 4200, 1035, 435));
-    connect(m_doneButton, &QPushButton::clicked, this, &QDialog::accept);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addLayout(buildOptions());
+    layout->addWidget(m_classicNote);
+    layout->addWidget(m_text, 1);
+    layout->addLayout(buildContrast());
+    layout->addLayout(buildButtons());
 
     QWidget::setTabOrder(m_text, m_doneButton);
     QWidget::setTabOrder(m_doneButton, m_copyButton);
+    QWidget::setTabOrder(m_copyButton, m_format);
+    QWidget::setTabOrder(m_format, m_wholePage);
+    QWidget::setTabOrder(m_wholePage, m_selector);
+    QWidget::setTabOrder(m_selector, m_scope);
+    QWidget::setTabOrder(m_scope, m_width);
+
+    showCode();
+    showContrast();
+    // Wide enough for the new fields, the text area taking the rest of the height.
+    const int width = std::max(twipsSize(6000, 0).width(), minimumSizeHint().width());
+    resize(width, std::max(twipsSize(0, 4710).height(), heightForWidth(width)));
 }
 
-void CodeWindow::Show(const QString &code, PlatformServices &platform, QWidget *owner)
+QLayout *CodeWindow::buildOptions()
 {
-    CodeWindow window(code, platform, owner);
-    window.m_text->selectAll();
+    m_format = new QComboBox(this);
+    m_format->setObjectName(u"cboFormat"_s);
+    for (const FormatChoice &choice : FormatChoices) {
+        m_format->addItem(tr(choice.caption), int(choice.format));
+        if (choice.format == m_options.format)
+            m_format->setCurrentIndex(m_format->count() - 1);
+    }
+    connect(m_format, &QComboBox::activated, this, &CodeWindow::chooseFormat);
+
+    m_wholePage = new QRadioButton(tr("Whole &page"), this);
+    m_wholePage->setObjectName(u"optWholePage"_s);
+    m_selector = new QRadioButton(tr("&Element:"), this);
+    m_selector->setObjectName(u"optSelector"_s);
+    m_selector->setAccessibleName(tr("Scope: element"));
+    auto *scopeGroup = new QButtonGroup(this);
+    scopeGroup->addButton(m_wholePage);
+    scopeGroup->addButton(m_selector);
+    m_scope = new QLineEdit(m_options.modern.scope, this);
+    m_scope->setObjectName(u"txtScope"_s);
+    m_scope->setAccessibleName(tr("Scope selector"));
+    m_scope->setPlaceholderText(tr("a CSS selector, such as .sidebar"));
+    (m_options.modern.scope.isEmpty() ? m_wholePage : m_selector)->setChecked(true);
+    connect(m_wholePage, &QRadioButton::clicked, this, &CodeWindow::chooseWholePage);
+    connect(m_selector, &QRadioButton::clicked, this, [this] {
+        m_scope->setFocus();
+        if (!m_scope->text().trimmed().isEmpty())
+            applyScope();
+    });
+    // Typing a selector chooses it as the scope.
+    connect(m_scope, &QLineEdit::textEdited, m_selector, [this] { m_selector->setChecked(true); });
+    connect(m_scope, &QLineEdit::editingFinished, this, &CodeWindow::applyScope);
+
+    m_width = new QSpinBox(this);
+    m_width->setObjectName(u"txtWidth"_s);
+    m_width->setRange(MinimumScrollbarWidth, MaximumScrollbarWidth);
+    m_width->setSuffix(u" px"_s);
+    m_width->setValue(m_options.modern.width);
+    connect(m_width, &QSpinBox::valueChanged, this, &CodeWindow::chooseWidth);
+
+    auto *scopeRow = new QHBoxLayout;
+    scopeRow->addWidget(m_wholePage);
+    scopeRow->addWidget(m_selector);
+    scopeRow->addWidget(m_scope, 1);
+
+    auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->addRow(tr("&Format:"), m_format);
+    form->addRow(tr("Scope:"), scopeRow);
+    form->addRow(tr("&Width:"), m_width);
+    return form;
+}
+
+QLayout *CodeWindow::buildContrast()
+{
+    auto *column = new QVBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        m_contrast[i] = new QLabel(this);
+        m_contrast[i]->setObjectName(i == 0 ? u"lblThumbContrast"_s : u"lblArrowContrast"_s);
+        m_contrast[i]->setToolTip(
+            tr("Parts of a control need a contrast of at least 3:1 with what lies around them "
+               "(WCAG 2.x, success criterion 1.4.11, non-text contrast); below that, people "
+               "with low vision may not make out the thumb or the arrows."));
+        column->addWidget(m_contrast[i]);
+    }
+    return column;
+}
+
+QLayout *CodeWindow::buildButtons()
+{
+    m_copyButton = new QPushButton(tr("Copy to Clipboard"), this);
+    m_copyButton->setObjectName(u"Command2"_s);
+    m_copyButton->setMinimumSize(twipsSize(2205, 435));
+    connect(m_copyButton, &QPushButton::clicked, this, &CodeWindow::copyToClipboard);
+
+    m_doneButton = new QPushButton(tr("Done"), this);
+    m_doneButton->setObjectName(u"Command1"_s);
+    m_doneButton->setMinimumSize(twipsSize(1035, 435));
+    connect(m_doneButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    // No default button: Enter in the text or the fields must not close the window.
+    for (QPushButton *button : {m_copyButton, m_doneButton})
+        button->setAutoDefault(false);
+
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(m_copyButton);
+    row->addWidget(m_doneButton);
+    return row;
+}
+
+void CodeWindow::Show(const SchemeTexts &scheme, PlatformServices &platform, QWidget *owner)
+{
+    CodeWindow window(scheme, platform, owner);
     window.m_text->setFocus();
     window.exec();
+}
+
+void CodeWindow::showCode()
+{
+    const bool classic = m_options.format == CodeFormat::Classic;
+    m_classicNote->setVisible(classic);
+    for (QWidget *field : {static_cast<QWidget *>(m_wholePage), static_cast<QWidget *>(m_selector),
+                           static_cast<QWidget *>(m_scope), static_cast<QWidget *>(m_width)})
+        field->setEnabled(!classic);
+
+    const std::optional<QString> code = BuildCode(m_scheme, m_options);
+    m_code = code.value_or(QString());
+    m_copyButton->setEnabled(code.has_value());
+    if (code) {
+        m_text->setPlainText(m_code);
+    } else {
+        const int incomplete = FirstIncompleteColor(m_scheme).value_or(0);
+        m_text->setPlainText(tr("The code for today's browsers needs every color complete, "
+                                "as # and six hex digits. Complete the %1 first.")
+                                 .arg(colorName(incomplete)));
+    }
+    // Everything selected, so that the desktop's copy keystroke takes all of it.
+    m_text->selectAll();
+}
+
+void CodeWindow::showContrast()
+{
+    const std::optional<SchemeColors> colors = ResolveSchemeColors(m_scheme);
+    for (int i = 0; i < 2; ++i) {
+        const ContrastPair &pair = ContrastPairs[i];
+        QString text = tr(pair.caption) + u": "_s;
+        bool low = false;
+        if (colors) {
+            const double ratio
+                = ContrastRatio((*colors)[pair.foreground], (*colors)[pair.background]);
+            // Cut, not rounded, so that a ratio shown as 3.0 passes.
+            text += QString::number(std::floor(ratio * 10) / 10, 'f', 1) + u":1"_s;
+            low = ratio < NonTextContrastMinimum;
+        } else {
+            text += u"\u2014"_s;
+        }
+        if (low)
+            text = u"\u26A0 "_s + text + tr(" (under 3:1)");
+        m_contrast[i]->setText(text);
+        m_contrast[i]->setStyleSheet(low ? u"color: #B00000; font-weight: bold;"_s : QString());
+    }
+}
+
+void CodeWindow::chooseFormat(int index)
+{
+    m_options.format = CodeFormat(m_format->itemData(index).toInt());
+    storeOptions();
+    showCode();
+}
+
+void CodeWindow::applyScope()
+{
+    // The message box takes the focus, which would finish the editing once more.
+    if (m_applyingScope || !m_selector->isChecked())
+        return;
+    m_applyingScope = true;
+    const std::optional<QString> selector = ScopeSelector(m_scope->text());
+    if (selector) {
+        m_options.modern.scope = *selector;
+        m_scope->setText(*selector);
+        storeOptions();
+        showCode();
+    } else {
+        m_platform.messageBox(this,
+                              tr("\"%1\" cannot be the scope. Type a CSS selector such as "
+                                 ".sidebar or #menu, without braces, semicolons, angle brackets "
+                                 "or comments, or choose Whole page.")
+                                  .arg(m_scope->text()),
+                              MessageBoxStyle::Exclamation, tr("Oops!"));
+        m_scope->setText(m_options.modern.scope);
+        if (m_options.modern.scope.isEmpty())
+            m_wholePage->setChecked(true);
+    }
+    m_applyingScope = false;
+}
+
+void CodeWindow::chooseWholePage()
+{
+    m_options.modern.scope.clear();
+    storeOptions();
+    showCode();
+}
+
+void CodeWindow::chooseWidth(int width)
+{
+    m_options.modern.width = width;
+    storeOptions();
+    showCode();
+}
+
+void CodeWindow::storeOptions() const
+{
+    CRegSettings settings = ProgramSettings();
+    settings.SaveSetting(Section, u"Format"_s, CodeFormatName(m_options.format));
+    settings.SaveSetting(Section, u"Scope"_s, m_options.modern.scope);
+    settings.SaveSetting(Section, u"Width"_s, QString::number(m_options.modern.width));
 }
 
 void CodeWindow::copyToClipboard()
@@ -70,4 +343,15 @@ void CodeWindow::copyToClipboard()
     m_platform.setClipboardText(m_code);
     m_platform.messageBox(this, tr("Code succesfully copied to clipboard."),
                           MessageBoxStyle::Information, tr("Code Copied"));
+}
+
+void CodeWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses a focused button and does nothing elsewhere; Esc still closes.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

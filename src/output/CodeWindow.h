@@ -1,33 +1,74 @@
 #pragma once
 
+#include "CodeText.h"
+#include "app/ElementTable.h"
+
 #include <QDialog>
 
+class CodeTextView;
 class PlatformServices;
-class QPlainTextEdit;
+class QComboBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
+class QRadioButton;
+class QSpinBox;
 
-// The code window (Form2): the style block for copying into a page, with the whole text
-// selected when it opens.
+// The code window (Form2): the scheme's code for copying into a page, in the format the
+// user chose (remembered between openings), with the whole text selected when it opens and
+// the contrast of the thumb and the arrows.
 class CodeWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    CodeWindow(const QString &code, PlatformServices &platform, QWidget *owner);
+    CodeWindow(const SchemeTexts &scheme, PlatformServices &platform, QWidget *owner);
 
     // Shows the code modally; returns once the window is closed.
-    static void Show(const QString &code, PlatformServices &platform, QWidget *owner);
+    static void Show(const SchemeTexts &scheme, PlatformServices &platform, QWidget *owner);
 
-    QPlainTextEdit *codeText() const { return m_text; }
+    CodeTextView *codeText() const { return m_text; }
     QPushButton *copyButton() const { return m_copyButton; }
     QPushButton *doneButton() const { return m_doneButton; }
+    QComboBox *formatChoice() const { return m_format; }
+    QLineEdit *scopeField() const { return m_scope; }
+    QRadioButton *wholePageChoice() const { return m_wholePage; }
+    QRadioButton *selectorChoice() const { return m_selector; }
+    QSpinBox *widthField() const { return m_width; }
+    QLabel *contrastLabel(int which) const { return m_contrast[which]; }
+
+    // The options the code is made with, kept in the settings store.
+    static CodeOptions StoredOptions();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    QLayout *buildOptions();
+    QLayout *buildContrast();
+    QLayout *buildButtons();
+    void showCode();
+    void showContrast();
+    void chooseFormat(int index);
+    void applyScope();
+    void chooseWholePage();
+    void chooseWidth(int width);
+    void storeOptions() const;
     void copyToClipboard();
 
+    const SchemeTexts m_scheme;
     PlatformServices &m_platform;
-    QString m_code; // as given, CR LF line ends and all
-    QPlainTextEdit *m_text;
-    QPushButton *m_copyButton;
-    QPushButton *m_doneButton;
+    CodeOptions m_options;
+    QString m_code; // as shown, CR LF line ends and all
+    bool m_applyingScope = false;
+    QComboBox *m_format = nullptr;
+    QRadioButton *m_wholePage = nullptr;
+    QRadioButton *m_selector = nullptr;
+    QLineEdit *m_scope = nullptr;
+    QSpinBox *m_width = nullptr;
+    QLabel *m_classicNote = nullptr;
+    CodeTextView *m_text = nullptr;
+    QLabel *m_contrast[2] = {};
+    QPushButton *m_copyButton = nullptr;
+    QPushButton *m_doneButton = nullptr;
 };

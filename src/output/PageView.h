@@ -35,6 +35,9 @@ public:
     virtual void readDocumentColor(DocumentColor which,
                                    std::function<void(const QString &)> done) const = 0;
 
+    // Adds a style sheet to every page the view loads from now on, after the page's own.
+    virtual void setPageStyleSheet(const QString &css) = 0;
+
     // Whether the view draws the scrollbar colours that the page's style gives.
     virtual bool showsScrollbarColors() const = 0;
 };

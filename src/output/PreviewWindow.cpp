@@ -24,8 +24,9 @@ constexpr int CompleteLength = 7;
 
 } // namespace
 
-PreviewWindow::PreviewWindow(const QString &pagePath, const QString &textColor,
-                             const QString &backColor, PlatformServices &platform, QWidget *owner)
+PreviewWindow::PreviewWindow(const QString &pagePath, const QString &pageStyleSheet,
+                             const QString &textColor, const QString &backColor,
+                             PlatformServices &platform, QWidget *owner)
     : QDialog(owner)
     , m_platform(platform)
 {
@@ -67,6 +68,7 @@ PreviewWindow::PreviewWindow(const QString &pagePath, const QString &textColor,
         if (m_boxes[size_t(i)]->text() != starting[i])
             m_boxes[size_t(i)]->put(starting[i]);
     }
+    m_view->setPageStyleSheet(pageStyleSheet);
     m_view->navigate(pagePath);
 }
 

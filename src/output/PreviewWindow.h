@@ -16,8 +16,9 @@ class PreviewWindow : public QDialog
     Q_OBJECT
 
 public:
-    PreviewWindow(const QString &pagePath, const QString &textColor, const QString &backColor,
-                  PlatformServices &platform, QWidget *owner);
+    // `pageStyleSheet` is added to the page as the view shows it; the file stays as it is.
+    PreviewWindow(const QString &pagePath, const QString &pageStyleSheet, const QString &textColor,
+                  const QString &backColor, PlatformServices &platform, QWidget *owner);
 
     EntryBox *colorBox(int index) const { return m_boxes[size_t(index)]; }
     QPushButton *paletteButton(int index) const { return m_paletteButtons[size_t(index)]; }

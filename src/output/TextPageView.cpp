@@ -110,3 +110,8 @@ void TextPageView::readDocumentColor(DocumentColor which,
     }
     done(color.name().toUpper());
 }
+
+void TextPageView::setPageStyleSheet(const QString &)
+{
+    // The view draws no scrollbar colours; the page's text and colours need no sheet.
+}

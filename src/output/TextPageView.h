@@ -22,6 +22,7 @@ public:
     void setDocumentColor(DocumentColor which, const QString &colorText) override;
     void readDocumentColor(DocumentColor which,
                            std::function<void(const QString &)> done) const override;
+    void setPageStyleSheet(const QString &css) override;
     bool showsScrollbarColors() const override { return false; }
 
 private:

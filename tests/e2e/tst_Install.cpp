@@ -49,6 +49,7 @@ void TestInstall::installedProgramStartsFromTheMenuEntry()
     const QString command = root.filePath(u"bin/barwright"_s);
     QCOMPARE(QFileInfo(command).canonicalFilePath(),
              QFileInfo(root.filePath(u"lib/barwright/barwright"_s)).canonicalFilePath());
+    QCOMPARE(run(root.filePath(u"bin/brw2css"_s), {u"--version"_s}), 0);
 
     // The menu entry is valid, and names the command and an icon that is installed.
     const QString entry = root.filePath(u"share/applications/barwright.desktop"_s);

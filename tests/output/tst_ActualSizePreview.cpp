@@ -126,7 +126,7 @@ std::unique_ptr<PreviewWindow> TestActualSizePreview::openPreviewWindow(const QS
         PreviewPageText(BuildStyleBlock(m_fixture->window->schemeTexts()), textColor, backColor),
         error);
     auto window
-        = std::make_unique<PreviewWindow>(page, textColor, backColor, m_fixture->platform, nullptr);
+        = std::make_unique<PreviewWindow>(page, QString(), textColor, backColor, m_fixture->platform, nullptr);
     window->show();
     if (!QTest::qWaitFor([&window] { return window->isPageLoaded(); }, 5000))
         return nullptr;

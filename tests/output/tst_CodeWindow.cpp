@@ -3,12 +3,19 @@
 #include "support/MainWindowFixture.h"
 #include "support/ModalWindows.h"
 #include "support/TestMain.h"
+#include "toolkit/CodeTextView.h"
 #include "toolkit/EntryBox.h"
 #include "toolkit/MessageBox.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTextBlock>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +26,7 @@ class TestCodeWindow : public QObject
 
 private Q_SLOTS:
     void showsTheWholeBlockSelectedAndCopiesIt();
+    void formatAndOptionsAreRememberedAndChecked();
 };
 
 void TestCodeWindow::showsTheWholeBlockSelectedAndCopiesIt()
@@ -41,7 +49,12 @@ void TestCodeWindow::showsTheWholeBlockSelectedAndCopiesIt()
             QCOMPARE(text->toPlainText(), QString(block).replace(u"\r\n"_s, u"\n"_s));
             QCOMPARE(text->textCursor().selectionStart(), 0);
             QCOMPARE(text->textCursor().selectionEnd(), text->document()->characterCount() - 1);
-            QCOMPARE(QApplication::focusWidget(), text);
+            QTRY_COMPARE(QApplication::focusWidget(), text);
+            // The desktop's copy keystroke takes CR LF too, and Enter leaves the window open.
+            QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), block);
+            QTest::keyClick(text, Qt::Key_Return);
+            QVERIFY(window->isVisible());
 
             // A part selected: Copy still takes the whole block, CR LF kept, every time.
             QTextCursor part(text->document()->findBlockByNumber(3));
@@ -67,6 +80,47 @@ void TestCodeWindow::showsTheWholeBlockSelectedAndCopiesIt()
         QCOMPARE(copies, 2);
         QVERIFY(!QApplication::activeModalWidget());
     }
+}
+
+void TestCodeWindow::formatAndOptionsAreRememberedAndChecked()
+{
+    ScriptedPlatform platform;
+    SchemeTexts scheme;
+    for (int i = 0; i < ElementCount; ++i)
+        scheme.texts[size_t(i)] = QString::fromUtf16(SchemeElements[size_t(i)].defaultText);
+    {
+        CodeWindow window(scheme, platform, nullptr);
+        QVERIFY(window.findChild<QLabel *>(u"lblClassicNote"_s)->isVisibleTo(&window));
+        QVERIFY(!window.widthField()->isEnabled());
+        // The default thumb and white arrows hardly stand out from the grey around them.
+        QCOMPARE(window.contrastLabel(0)->text(),
+                 u"\u26A0 Thumb against track: 1.3:1 (under 3:1)"_s);
+        QCOMPARE(window.contrastLabel(1)->text(),
+                 u"\u26A0 Arrows against face: 1.8:1 (under 3:1)"_s);
+
+        QTest::keyClick(window.formatChoice(), Qt::Key_Down);
+        QVERIFY(!window.findChild<QLabel *>(u"lblClassicNote"_s)->isVisibleTo(&window));
+        window.selectorChoice()->click();
+        window.scopeField()->setText(u"a { color: red }"_s);
+        Q_EMIT window.scopeField()->editingFinished();
+        QCOMPARE(platform.messageTitles(), QStringList{u"Oops!"_s});
+        QVERIFY(window.wholePageChoice()->isChecked());
+        window.selectorChoice()->click();
+        window.scopeField()->setText(u" .sidebar "_s);
+        Q_EMIT window.scopeField()->editingFinished();
+        window.widthField()->setValue(10);
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(window.codeText()->toPlainText().contains(u".sidebar::-webkit-scrollbar {"_s));
+    }
+    // The next opening starts from the choices; an incomplete colour gives no code to copy.
+    scheme.texts[ShadowElement] = u"#80"_s;
+    CodeWindow window(scheme, platform, nullptr);
+    QCOMPARE(window.formatChoice()->currentText(), u"Today's browsers"_s);
+    QCOMPARE(window.scopeField()->text(), u".sidebar"_s);
+    QCOMPARE(window.widthField()->value(), 10);
+    QVERIFY(!window.copyButton()->isEnabled());
+    QVERIFY(window.codeText()->toPlainText().contains(u"Shadow Color"_s));
+    QCOMPARE(window.contrastLabel(0)->text(), u"Thumb against track: \u2014"_s);
 }
 
 BARWRIGHT_TEST_MAIN(TestCodeWindow)

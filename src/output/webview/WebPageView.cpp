@@ -1,6 +1,5 @@
 #include "WebPageView.h"
 
-#include <QFile>
 #include <QUrl>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -9,21 +8,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The script that carries the page's scrollbar colours over into the engine's own rules;
-// it runs in a world of its own, out of the page scripts' reach, once the page is parsed.
-QWebEngineScript scrollbarColorsScript()
-{
-    QWebEngineScript script;
-    script.setName(u"ScrollbarColors"_s);
-    QFile source(u":/webview/ScrollbarColors.js"_s);
-    if (source.open(QIODevice::ReadOnly))
-        script.setSourceCode(QString::fromUtf8(source.readAll()));
-    script.setInjectionPoint(QWebEngineScript::DocumentReady);
-    script.setWorldId(QWebEngineScript::ApplicationWorld);
-    script.setRunsOnSubFrames(false);
-    return script;
-}
 
 QString propertyName(PageView::DocumentColor which)
 {
@@ -53,7 +37,6 @@ WebPageView::WebPageView(QWidget *parent)
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     // The page is a preview, not a browser: no Back, Reload or View Source.
     setContextMenuPolicy(Qt::NoContextMenu);
-    page()->scripts().insert(scrollbarColorsScript());
     connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
         if (m_loadFinished)
             m_loadFinished(ok);
@@ -81,4 +64,21 @@ void WebPageView::readDocumentColor(DocumentColor which,
     page()->runJavaScript(
         u"document."_s + propertyName(which),
         [done = std::move(done)](const QVariant &value) { done(value.toString()); });
+}
+
+void WebPageView::setPageStyleSheet(const QString &css)
+{
+    // Appended once the page is parsed, from a world of the program's own, out of the page
+    // scripts' reach.
+    QWebEngineScript script;
+    script.setName(u"PageStyleSheet"_s);
+    script.setSourceCode(
+        u"(function () { var sheet = document.createElement('style'); "
+        "sheet.textContent = %1; "
+        "(document.head || document.documentElement).appendChild(sheet); })();"_s.arg(
+            scriptString(css)));
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(false);
+    page()->scripts().insert(script);
 }

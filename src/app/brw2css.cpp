@@ -1,0 +1,210 @@
+// brw2css: prints the code for a Barwright scheme file, or for the legacy scrollbar colours of
+// an old page or style sheet, for build pipelines.
+
+#include "legacy/LegacyPageFile.h"
+#include "output/CodeText.h"
+#include "storage/SchemeFile.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum ExitCode { Success = 0, BadScheme = 1, BadUsage = 2 };
+
+// Scheme files are a few hundred bytes; anything far larger is not one.
+constexpr qint64 SchemeSizeLimit = 1 << 20;
+
+int fail(const QString &message, ExitCode code)
+{
+    std::fprintf(stderr, "brw2css: %s\n", qUtf8Printable(message));
+    return code;
+}
+
+// Standard input copied into a file, so that it goes through the same reader as any file.
+bool copyStandardInput(QTemporaryFile &copy)
+{
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly) || !copy.open())
+        return false;
+    const QByteArray bytes = input.read(SchemeSizeLimit + 1);
+    return bytes.size() <= SchemeSizeLimit && copy.write(bytes) == bytes.size() && copy.flush();
+}
+
+SchemeTexts schemeTexts(const SchemeFileContent &content)
+{
+    SchemeTexts scheme;
+    scheme.baseColor = content.baseColor;
+    scheme.texts[BaseColorIndex] = content.baseText;
+    for (int i = 0; i < ElementCount; ++i)
+        scheme.texts[size_t(i)] = content.elementTexts[size_t(i)];
+    return scheme;
+}
+
+QString valueName(const SchemeTexts &scheme, int index)
+{
+    return scheme.baseColor ? u"[Color] Value"_s : u"[Colors] Value "_s + QString::number(index);
+}
+
+// The scheme in a file, or an empty text and `error` telling what is wrong.
+std::optional<SchemeTexts> readScheme(const QString &path, QString &error)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable()) {
+        error = u"cannot be read"_s;
+        return std::nullopt;
+    }
+    if (info.size() > SchemeSizeLimit || !HasSchemeHeader(path)) {
+        error = u"is not a Barwright color scheme file"_s;
+        return std::nullopt;
+    }
+    const SchemeTexts scheme = schemeTexts(ReadSchemeFile(path));
+    if (const std::optional<int> index = FirstIncompleteColor(scheme)) {
+        error = valueName(scheme, *index) + u" is \""_s + scheme.texts[size_t(*index)]
+            + u"\", not a color"_s;
+        return std::nullopt;
+    }
+    return scheme;
+}
+
+int print(const SchemeTexts &scheme, const CodeOptions &options)
+{
+    const QByteArray code = BuildCode(scheme, options).value_or(QString()).toUtf8();
+    std::fwrite(code.constData(), 1, size_t(code.size()), stdout);
+    return std::fflush(stdout) == 0 ? Success : fail(u"cannot write the output"_s, BadScheme);
+}
+
+enum class InputKind { Scheme, Page, StyleSheet };
+
+// What the input is: named by --input, or told by the file's extension.
+std::optional<InputKind> inputKind(const QString &named, const QString &file)
+{
+    const QString kind = (named.isEmpty() ? QFileInfo(file).suffix() : named).toLower();
+    if (kind == u"html"_s || kind == u"htm"_s)
+        return InputKind::Page;
+    if (kind == u"css"_s)
+        return InputKind::StyleSheet;
+    if (named.isEmpty() || kind == u"brw"_s)
+        return InputKind::Scheme;
+    return std::nullopt;
+}
+
+// The scheme of an old page's legacy scrollbar colours, or nothing and `error` telling why.
+std::optional<SchemeTexts> importPage(const QString &file, LegacySource source, bool report,
+                                      QString &error)
+{
+    QFile standardInput;
+    if (file == u"-"_s && !standardInput.open(stdin, QIODevice::ReadOnly)) {
+        error = u"cannot be read"_s;
+        return std::nullopt;
+    }
+    const LegacyColorImport imported
+        = file == u"-"_s ? ImportLegacyPage(standardInput, source) : ImportLegacyPage(file, source);
+    if (report && imported.error.isEmpty())
+        std::fputs(imported.report.toUtf8().constData(), stderr);
+    error = imported.error;
+    if (error.isEmpty() && !imported.found)
+        error = u"no legacy scrollbar colors for the page"_s;
+    if (!error.isEmpty())
+        return std::nullopt;
+    return imported.scheme;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"brw2css"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(BARWRIGHT_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"Prints the style sheet text for a Barwright color scheme file, or for the legacy "
+        "scrollbar colors of an old page or style sheet (- reads standard input)."_s);
+    const QCommandLineOption format(u"format"_s,
+                                    u"classic, modern (the default), both, or css (the modern "
+                                    "sheet without its STYLE element)."_s,
+                                    u"format"_s, u"modern"_s);
+    const QCommandLineOption scope(u"scope"_s,
+                                   u"A CSS selector whose scrollbars get the colors; the whole "
+                                   "page when left out."_s,
+                                   u"selector"_s);
+    const QCommandLineOption width(u"width"_s, u"Scrollbar width in pixels, 8 to 32 (16)."_s,
+                                   u"px"_s, u"16"_s);
+    const QCommandLineOption input(u"input"_s,
+                                   u"What FILE is: html, css (an old page or style sheet whose "
+                                   "legacy scrollbar colors are imported) or brw; by default its "
+                                   "extension tells, .html, .htm or .css, and anything else is a "
+                                   "scheme file."_s,
+                                   u"kind"_s);
+    const QCommandLineOption report(
+        u"report"_s,
+        u"Writes what was found in an old page, applied and set aside, to standard error."_s);
+    parser.addOptions({format, scope, width, input, report});
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        u"FILE"_s, u"The scheme file, old page or style sheet, or - for standard input."_s);
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(parser.errorText(), BadUsage);
+    if (parser.isSet(u"help"_s))
+        parser.showHelp(Success);
+    if (parser.isSet(u"version"_s))
+        parser.showVersion();
+
+    CodeOptions options;
+    const std::optional<CodeFormat> chosen = CodeFormatFromName(parser.value(format));
+    if (!chosen)
+        return fail(u"unknown format \""_s + parser.value(format) + u'"', BadUsage);
+    options.format = *chosen;
+    bool number = false;
+    options.modern.width = parser.value(width).toInt(&number);
+    if (!number || options.modern.width < MinimumScrollbarWidth
+        || options.modern.width > MaximumScrollbarWidth)
+        return fail(u"the width must be a whole number from 8 to 32"_s, BadUsage);
+    if (parser.isSet(scope)) {
+        const std::optional<QString> selector = ScopeSelector(parser.value(scope));
+        if (!selector)
+            return fail(u"\""_s + parser.value(scope) + u"\" cannot be the scope"_s, BadUsage);
+        options.modern.scope = *selector;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return fail(u"name one scheme file, or - for standard input"_s, BadUsage);
+
+    const std::optional<InputKind> kind = inputKind(parser.value(input), files.first());
+    if (!kind)
+        return fail(u"unknown input \""_s + parser.value(input) + u'"', BadUsage);
+    if (*kind != InputKind::Scheme) {
+        const LegacySource source
+            = *kind == InputKind::StyleSheet ? LegacySource::Css : LegacySource::Html;
+        QString error;
+        const std::optional<SchemeTexts> imported
+            = importPage(files.first(), source, parser.isSet(report), error);
+        if (!imported)
+            return fail(files.first() + u": "_s + error, BadScheme);
+        return print(*imported, options);
+    }
+
+    QString path = files.first();
+    QTemporaryFile standardInput;
+    if (path == u"-"_s) {
+        if (!copyStandardInput(standardInput))
+            return fail(u"-: is not a Barwright color scheme file"_s, BadScheme);
+        path = standardInput.fileName();
+    }
+    QString error;
+    const std::optional<SchemeTexts> scheme = readScheme(path, error);
+    if (!scheme)
+        return fail(files.first() + u": "_s + error, BadScheme);
+    return print(*scheme, options);
+}

@@ -1,0 +1,323 @@
+#include "ModernStyleSheet.h"
+
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Property
+{
+    const char16_t *name;
+    ElementIndex element;
+    const char16_t *forcedColor; // the system colour it takes in forced colours mode
+};
+
+const Property Properties[] = {
+    {u"--scrollbar-face", FaceElement, u"ButtonFace"},
+    {u"--scrollbar-arrow", ArrowElement, u"ButtonText"},
+    {u"--scrollbar-highlight", HighlightElement, u"ButtonFace"},
+    {u"--scrollbar-3dlight", Light3DElement, u"ButtonText"},
+    {u"--scrollbar-shadow", ShadowElement, u"ButtonFace"},
+    {u"--scrollbar-darkshadow", DarkShadowElement, u"ButtonText"},
+    {u"--scrollbar-track", TrackElement, u"Canvas"},
+};
+
+QString var(ElementIndex element)
+{
+    for (const Property &property : Properties) {
+        if (property.element == element)
+            return u"var("_s + QString::fromUtf16(property.name) + u')';
+    }
+    return {};
+}
+
+// Outside in: 3dlight and dark shadow bands, then highlight and shadow; the dark ones lie on
+// top where bands meet, as on the magnified drawing.
+QString raisedBevel()
+{
+    return u"box-shadow: inset -1px -1px "_s + var(DarkShadowElement) + u", inset 1px 1px "_s
+        + var(Light3DElement) + u", inset -2px -2px "_s + var(ShadowElement) + u", inset 2px 2px "_s
+        + var(HighlightElement) + u';';
+}
+
+QString sunkenBevel()
+{
+    return u"box-shadow: inset 1px 1px "_s + var(ShadowElement) + u", inset -1px -1px "_s
+        + var(HighlightElement) + u", inset 2px 2px "_s + var(DarkShadowElement)
+        + u", inset -2px -2px "_s + var(Light3DElement) + u';';
+}
+
+enum class Direction { Up, Down, Left, Right };
+
+// A centred pyramid of one-pixel rows (or columns) in a square of `size` pixels, as an SVG
+// picture in a data address; "#" and markup characters are percent-encoded.
+QString arrowPicture(Direction direction, int size, const QString &fill)
+{
+    const int base = std::max(3, (size * 7 / 16) | 1);
+    const int depth = (base + 1) / 2;
+    const int across = (size - base) / 2;
+    const int along = (size - depth) / 2;
+    QString svg = u"<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%1'><g fill='%2'>"_s
+                      .arg(size)
+                      .arg(fill);
+    for (int step = 0; step < depth; ++step) {
+        // Step 0 is the tip.
+        const bool forward = direction == Direction::Down || direction == Direction::Right;
+        const int offset = along + (forward ? depth - 1 - step : step);
+        const int start = across + depth - 1 - step;
+        const int length = 2 * step + 1;
+        const bool vertical = direction == Direction::Up || direction == Direction::Down;
+        svg += vertical
+            ? u"<rect x='%1' y='%2' width='%3' height='1'/>"_s.arg(start).arg(offset).arg(length)
+            : u"<rect x='%1' y='%2' width='1' height='%3'/>"_s.arg(offset).arg(start).arg(length);
+    }
+    svg += u"</g></svg>"_s;
+    svg.replace(u'%', u"%25"_s)
+        .replace(u'#', u"%23"_s)
+        .replace(u'<', u"%3C"_s)
+        .replace(u'>', u"%3E"_s);
+    return u"url(\"data:image/svg+xml,"_s + svg + u"\")"_s;
+}
+
+struct ArrowButton
+{
+    const char16_t *pseudoClasses;
+    Direction direction;
+};
+
+const ArrowButton ArrowButtons[] = {
+    {u":vertical:decrement", Direction::Up},
+    {u":vertical:increment", Direction::Down},
+    {u":horizontal:decrement", Direction::Left},
+    {u":horizontal:increment", Direction::Right},
+};
+
+// The selector list split at its top-level commas.
+QStringList selectorList(const QString &selector)
+{
+    QStringList parts;
+    int depth = 0;
+    QChar quote;
+    QString current;
+    for (const QChar c : selector) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u'(' || c == u'[') {
+            ++depth;
+        } else if (c == u')' || c == u']') {
+            --depth;
+        } else if (c == u',' && depth == 0) {
+            parts << current.trimmed();
+            current.clear();
+            continue;
+        }
+        current += c;
+    }
+    parts << current.trimmed();
+    return parts;
+}
+
+bool isBalanced(const QString &selector)
+{
+    QString open;
+    QChar quote;
+    for (int i = 0; i < selector.size(); ++i) {
+        const QChar c = selector[i];
+        if (c == u'\\') {
+            ++i; // an escaped character stands for itself
+        } else if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u'(' || c == u'[') {
+            open += c;
+        } else if (c == u')' || c == u']') {
+            if (open.isEmpty() || open.back() != (c == u')' ? u'(' : u'['))
+                return false;
+            open.chop(1);
+        }
+    }
+    return quote.isNull() && open.isEmpty();
+}
+
+// Writes rules with two blanks of indent per level and CR LF line ends.
+class CssWriter
+{
+public:
+    void line(const QString &text) { m_text += QString(m_level * 2, u' ') + text + u"\r\n"_s; }
+    void open(const QString &head)
+    {
+        line(head + u" {"_s);
+        ++m_level;
+    }
+    void close()
+    {
+        --m_level;
+        line(u"}"_s);
+    }
+    void rule(const QStringList &selectors, const QStringList &declarations)
+    {
+        for (qsizetype i = 0; i + 1 < selectors.size(); ++i)
+            line(selectors[i] + u',');
+        open(selectors.last());
+        for (const QString &declaration : declarations)
+            line(declaration);
+        close();
+    }
+    QString text() const { return m_text; }
+
+private:
+    QString m_text;
+    int m_level = 0;
+};
+
+class SheetBuilder
+{
+public:
+    SheetBuilder(const SchemeColors &colors, const ModernSheetOptions &options)
+        : m_colors(colors)
+        , m_width(std::clamp(options.width, MinimumScrollbarWidth, MaximumScrollbarWidth))
+    {
+        const std::optional<QString> scope = ScopeSelector(options.scope);
+        m_scopes = scope ? selectorList(*scope) : QStringList();
+    }
+
+    QString build()
+    {
+        m_css.rule(scopeSelectors(), customProperties());
+        m_css.open(u"@supports selector(::-webkit-scrollbar-thumb)"_s);
+        bevelledRules();
+        m_css.close();
+        m_css.open(u"@supports not selector(::-webkit-scrollbar-thumb)"_s);
+        m_css.rule(scopeSelectors(), firefoxProperties());
+        m_css.close();
+        m_css.open(u"@media (forced-colors: active)"_s);
+        forcedColorRules();
+        m_css.close();
+        return m_css.text();
+    }
+
+private:
+    // The scope itself: the root element for the whole page.
+    QStringList scopeSelectors() const
+    {
+        return m_scopes.isEmpty() ? QStringList{u":root"_s} : m_scopes;
+    }
+
+    // The scope's scrollbar part `pseudo`, for every selector of the scope.
+    QStringList part(const QString &pseudo) const
+    {
+        if (m_scopes.isEmpty())
+            return {pseudo};
+        QStringList selectors;
+        for (const QString &scope : m_scopes)
+            selectors << scope + pseudo;
+        return selectors;
+    }
+
+    QString px(int pixels) const { return QString::number(pixels) + u"px"_s; }
+
+    QStringList customProperties() const
+    {
+        QStringList declarations;
+        for (const Property &property : Properties) {
+            declarations << QString::fromUtf16(property.name) + u": "_s
+                    + ColorText(m_colors[property.element]) + u';';
+        }
+        return declarations;
+    }
+
+    void bevelledRules()
+    {
+        const QString button = u"::-webkit-scrollbar-button"_s;
+        const QString single = button + u":single-button"_s;
+        m_css.rule(part(u"::-webkit-scrollbar"_s),
+                   {u"width: "_s + px(m_width) + u';', u"height: "_s + px(m_width) + u';',
+                    u"background-color: "_s + var(TrackElement) + u';'});
+        m_css.rule(part(u"::-webkit-scrollbar-track"_s),
+                   {u"background-color: "_s + var(TrackElement) + u';'});
+        m_css.rule(part(u"::-webkit-scrollbar-corner"_s),
+                   {u"background-color: "_s + var(FaceElement) + u';'});
+        m_css.rule(part(u"::-webkit-scrollbar-thumb"_s) + part(single),
+                   {u"background-color: "_s + var(FaceElement) + u';', raisedBevel()});
+        m_css.rule(part(single),
+                   {u"display: block;"_s, u"width: "_s + px(m_width) + u';',
+                    u"height: "_s + px(m_width) + u';', u"background-repeat: no-repeat;"_s,
+                    u"background-position: center;"_s});
+        // Pressed: sunken, the arrow one pixel down and to the right.
+        m_css.rule(part(u"::-webkit-scrollbar-thumb:active"_s) + part(single + u":active"_s),
+                   {sunkenBevel()});
+        m_css.rule(part(single + u":active"_s), {u"background-position: 1px 1px;"_s});
+        m_css.rule(part(button + u":double-button"_s)
+                       + part(button + u":vertical:start:increment"_s)
+                       + part(button + u":vertical:end:decrement"_s)
+                       + part(button + u":horizontal:start:increment"_s)
+                       + part(button + u":horizontal:end:decrement"_s),
+                   {u"display: none;"_s});
+        arrowRules(ColorText(m_colors[ArrowElement]));
+    }
+
+    void arrowRules(const QString &fill)
+    {
+        for (const ArrowButton &arrow : ArrowButtons) {
+            m_css.rule(
+                part(u"::-webkit-scrollbar-button"_s + QString::fromUtf16(arrow.pseudoClasses)),
+                {u"background-image: "_s + arrowPicture(arrow.direction, m_width, fill) + u';'});
+        }
+    }
+
+    QStringList firefoxProperties() const
+    {
+        QStringList declarations{u"scrollbar-color: "_s + var(FaceElement) + u' '
+                                 + var(TrackElement) + u';'};
+        if (m_width < 12)
+            declarations << u"scrollbar-width: thin;"_s;
+        return declarations;
+    }
+
+    // The user's high-contrast colours replace the scheme's, bevel and arrows included.
+    void forcedColorRules()
+    {
+        QStringList declarations;
+        for (const Property &property : Properties) {
+            declarations << QString::fromUtf16(property.name) + u": "_s
+                    + QString::fromUtf16(property.forcedColor) + u';';
+        }
+        m_css.rule(scopeSelectors(), declarations);
+        m_css.rule(part(u"::-webkit-scrollbar"_s) + part(u"::-webkit-scrollbar-thumb"_s)
+                       + part(u"::-webkit-scrollbar-button"_s),
+                   {u"forced-color-adjust: none;"_s});
+        arrowRules(u"ButtonText"_s);
+    }
+
+    const SchemeColors m_colors;
+    const int m_width;
+    QStringList m_scopes;
+    CssWriter m_css;
+};
+
+} // namespace
+
+std::optional<QString> ScopeSelector(const QString &text)
+{
+    const QString selector = text.trimmed();
+    if (selector.isEmpty() || selector.contains(u"/*"_s) || selector.contains(u"<!--"_s)
+        || selector.contains(u"-->"_s) || !isBalanced(selector))
+        return std::nullopt;
+    for (const QChar c : selector) {
+        if (c == u'{' || c == u'}' || c == u';' || c == u'<' || c == u'@'
+            || c.category() == QChar::Other_Control)
+            return std::nullopt;
+    }
+    return selector;
+}
+
+QString BuildModernStyleSheet(const SchemeColors &colors, const ModernSheetOptions &options)
+{
+    return SheetBuilder(colors, options).build();
+}

@@ -1,0 +1,97 @@
+#include "SchemeColors.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int ColorTextLength = 7;
+
+double linearChannel(int channel)
+{
+    const double value = channel / 255.0;
+    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+}
+
+double relativeLuminance(QRgb color)
+{
+    return 0.2126 * linearChannel(qRed(color)) + 0.7152 * linearChannel(qGreen(color))
+        + 0.0722 * linearChannel(qBlue(color));
+}
+
+// Each channel through `f`.
+template<typename F> QRgb perChannel(QRgb color, F f)
+{
+    return qRgb(f(qRed(color)), f(qGreen(color)), f(qBlue(color)));
+}
+
+bool usedByMode(const SchemeTexts &scheme, int index)
+{
+    return scheme.baseColor ? index == BaseColorIndex : index != BaseColorIndex;
+}
+
+} // namespace
+
+std::optional<QRgb> ParseColorText(const QString &text)
+{
+    if (text.size() != ColorTextLength || !text.startsWith(u'#'))
+        return std::nullopt;
+    for (const QChar c : QStringView(text).mid(1)) {
+        const char16_t u = c.unicode();
+        const bool digit
+            = (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F') || (u >= u'a' && u <= u'f');
+        if (!digit)
+            return std::nullopt;
+    }
+    return qRgb(text.mid(1, 2).toInt(nullptr, 16), text.mid(3, 2).toInt(nullptr, 16),
+                text.mid(5, 2).toInt(nullptr, 16));
+}
+
+QString ColorText(QRgb color)
+{
+    return QString::asprintf("#%02X%02X%02X", qRed(color), qGreen(color), qBlue(color));
+}
+
+SchemeColors DeriveFromBase(QRgb base)
+{
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb white = qRgb(255, 255, 255);
+    SchemeColors colors;
+    colors.rgb[FaceElement] = base;
+    colors.rgb[Light3DElement] = base;
+    colors.rgb[HighlightElement] = white;
+    // Two thirds never fall on a half; halfway to white rounds halves up.
+    colors.rgb[ShadowElement] = perChannel(base, [](int c) { return (2 * c + 1) / 3; });
+    colors.rgb[DarkShadowElement] = black;
+    colors.rgb[TrackElement] = perChannel(base, [](int c) { return (c + 256) / 2; });
+    colors.rgb[ArrowElement]
+        = ContrastRatio(base, black) >= ContrastRatio(base, white) ? black : white;
+    return colors;
+}
+
+std::optional<int> FirstIncompleteColor(const SchemeTexts &scheme)
+{
+    for (int i = 0; i < EntryCount; ++i) {
+        if (usedByMode(scheme, i) && !ParseColorText(scheme.texts[size_t(i)]))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<SchemeColors> ResolveSchemeColors(const SchemeTexts &scheme)
+{
+    if (FirstIncompleteColor(scheme))
+        return std::nullopt;
+    if (scheme.baseColor)
+        return DeriveFromBase(*ParseColorText(scheme.texts[BaseColorIndex]));
+    SchemeColors colors;
+    for (int i = 0; i < ElementCount; ++i)
+        colors.rgb[size_t(i)] = *ParseColorText(scheme.texts[size_t(i)]);
+    return colors;
+}
+
+double ContrastRatio(QRgb first, QRgb second)
+{
+    const double a = relativeLuminance(first);
+    const double b = relativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}

@@ -1,0 +1,239 @@
+#include "output/CodeText.h"
+#include "output/CodeWindow.h"
+#include "storage/CRegSettings.h"
+#include "storage/SchemeFile.h"
+#include "support/OldPage.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestMain.h"
+
+#include <QProcess>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(CodeOptions)
+
+namespace {
+
+const QByteArray ElementFile = "Barwright Color Scheme File (Do not edit manually)\r\n[Type]\r\n"
+                               "IsBase=0\r\n[Colors]\r\nValue 0=#3366CC\r\nValue 1=#ffee00\r\n"
+                               "Value 2=#AAFFAA\r\nValue 3=#8844FF\r\nValue 4=#225522\r\n"
+                               "Value 5=#110022\r\nValue 6=#F0A0A0\r\n";
+const QByteArray BaseFile = "Barwright Color Scheme File (Do not edit manually)\r\n[Type]\r\n"
+                            "IsBase=1\r\n[Color]\r\nValue=#4080C0\r\n";
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run brw2css(const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR") + u"/brw2css"_s, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(10000))
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// The scheme as the program's own reader gives it.
+SchemeTexts schemeIn(const QString &path)
+{
+    const SchemeFileContent content = ReadSchemeFile(path);
+    SchemeTexts scheme;
+    scheme.baseColor = content.baseColor;
+    scheme.texts[BaseColorIndex] = content.baseText;
+    std::copy(content.elementTexts.begin(), content.elementTexts.end(), scheme.texts.begin());
+    return scheme;
+}
+
+} // namespace
+
+// The converter as a build pipeline runs it: a process, its output and its exit code.
+class TestBrw2Css : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void printsTheChosenFormat_data();
+    void printsTheChosenFormat();
+    void refusesWithoutOutput_data();
+    void refusesWithoutOutput();
+    void matchesTheCodeWindow();
+    void importsOldPages();
+
+private:
+    QTemporaryDir m_folder;
+    QString m_elements, m_base;
+};
+
+void TestBrw2Css::initTestCase()
+{
+    m_elements = m_folder.filePath(u"elements.brw"_s);
+    m_base = m_folder.filePath(u"base.brw"_s);
+    for (const auto &[path, bytes] :
+         {std::pair{m_elements, ElementFile}, std::pair{m_base, BaseFile}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+}
+
+void TestBrw2Css::printsTheChosenFormat_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("fromStandardInput");
+    QTest::addColumn<bool>("base");
+    QTest::addColumn<CodeOptions>("options");
+
+    const ModernSheetOptions plain;
+    QTest::newRow("modern by default")
+        << QStringList() << false << false << CodeOptions{CodeFormat::Modern, plain};
+    QTest::newRow("classic, lower case kept") << QStringList{u"--format"_s, u"classic"_s} << false
+                                              << false << CodeOptions{CodeFormat::Classic, plain};
+    QTest::newRow("both") << QStringList{u"--format=both"_s} << false << false
+                          << CodeOptions{CodeFormat::Both, plain};
+    QTest::newRow("bare css, scope and width")
+        << QStringList{u"--format=css"_s, u"--scope"_s, u" .side , #menu"_s, u"--width=9"_s}
+        << false << false << CodeOptions{CodeFormat::Css, {u".side , #menu"_s, 9}};
+    QTest::newRow("base colour from standard input")
+        << QStringList() << true << true << CodeOptions{CodeFormat::Modern, plain};
+    QTest::newRow("base colour, classic") << QStringList{u"--format=classic"_s} << false << true
+                                          << CodeOptions{CodeFormat::Classic, plain};
+}
+
+void TestBrw2Css::printsTheChosenFormat()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, fromStandardInput);
+    QFETCH(bool, base);
+    QFETCH(CodeOptions, options);
+    const QString path = base ? m_base : m_elements;
+    const Run run = fromStandardInput ? brw2css(arguments << u"-"_s, base ? BaseFile : ElementFile)
+                                      : brw2css(arguments << path);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out), BuildCode(schemeIn(path), options).value());
+}
+
+void TestBrw2Css::refusesWithoutOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("file"); // written to bad.brw, which the arguments may name
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+
+    const QByteArray good = ElementFile;
+    QTest::newRow("missing file") << QStringList{u"nowhere.brw"_s} << good << 1
+                                  << u"nowhere.brw: cannot be read"_s;
+    QTest::newRow("wrong header") << QStringList{u"bad.brw"_s}
+                                  << QByteArray(good).replace("Barwright", "barwright") << 1
+                                  << u"bad.brw: is not a Barwright color scheme file"_s;
+    QTest::newRow("empty file") << QStringList{u"bad.brw"_s} << QByteArray() << 1
+                                << u"bad.brw: is not a Barwright color scheme file"_s;
+    QTest::newRow("incomplete colour")
+        << QStringList{u"bad.brw"_s} << QByteArray(good).replace("#8844FF", "#8844") << 1
+        << u"bad.brw: [Colors] Value 3 is \"#8844\", not a color"_s;
+    QTest::newRow("missing base colour")
+        << QStringList{u"bad.brw"_s} << QByteArray(BaseFile).replace("Value=#4080C0", "") << 1
+        << u"bad.brw: [Color] Value is \"\", not a color"_s;
+    QTest::newRow("junk on standard input")
+        << QStringList{u"-"_s} << good << 1 << u"-: is not a Barwright color scheme file"_s;
+    QTest::newRow("unknown format")
+        << QStringList{u"--format=xml"_s, u"bad.brw"_s} << good << 2 << u"unknown format \"xml\""_s;
+    QTest::newRow("width too small") << QStringList{u"--width=7"_s, u"bad.brw"_s} << good << 2
+                                     << u"the width must be a whole number from 8 to 32"_s;
+    QTest::newRow("width not a number") << QStringList{u"--width=1e1"_s, u"bad.brw"_s} << good << 2
+                                        << u"the width must be a whole number from 8 to 32"_s;
+    QTest::newRow("unsafe scope") << QStringList{u"--scope=a{x}"_s, u"bad.brw"_s} << good << 2
+                                  << u"\"a{x}\" cannot be the scope"_s;
+    QTest::newRow("no file") << QStringList() << good << 2
+                             << u"name one scheme file, or - for standard input"_s;
+    QTest::newRow("two files") << QStringList{u"bad.brw"_s, u"bad.brw"_s} << good << 2
+                               << u"name one scheme file, or - for standard input"_s;
+    QTest::newRow("page without legacy colours")
+        << QStringList{u"--input=html"_s, u"-"_s} << good << 1
+        << u"-: no legacy scrollbar colors for the page"_s;
+    QTest::newRow("binary page") << QStringList{u"--input=css"_s, u"bad.brw"_s}
+                                 << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << 1
+                                 << u"bad.brw: the file is not text"_s;
+    QTest::newRow("unknown input")
+        << QStringList{u"--input=xml"_s, u"bad.brw"_s} << good << 2 << u"unknown input \"xml\""_s;
+    QTest::newRow("unknown option")
+        << QStringList{u"--colour"_s, u"bad.brw"_s} << good << 2 << u"Unknown option 'colour'."_s;
+}
+
+void TestBrw2Css::refusesWithoutOutput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, file);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QFile bad(m_folder.filePath(u"bad.brw"_s));
+    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write(file) == file.size());
+    bad.close();
+    for (QString &argument : arguments) {
+        if (argument.endsWith(u".brw"_s))
+            argument = m_folder.filePath(argument);
+    }
+    const bool stdinJunk = arguments == QStringList{u"-"_s};
+    const Run run = brw2css(arguments, stdinJunk ? QByteArray("\x89PNG\r\n\x1a\n") : QByteArray());
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(QString::fromUtf8(run.err),
+             u"brw2css: "_s
+                 + QString(message)
+                       .replace(u"bad.brw"_s, m_folder.filePath(u"bad.brw"_s))
+                       .replace(u"nowhere.brw"_s, m_folder.filePath(u"nowhere.brw"_s))
+                 + u'\n');
+}
+
+void TestBrw2Css::matchesTheCodeWindow()
+{
+    // The same options, chosen in the code window: the converter prints what it copies.
+    CRegSettings settings = ProgramSettings();
+    settings.SaveSetting(u"Code"_s, u"Format"_s, u"both"_s);
+    settings.SaveSetting(u"Code"_s, u"Scope"_s, u"main .list"_s);
+    settings.SaveSetting(u"Code"_s, u"Width"_s, u"20"_s);
+    ScriptedPlatform platform;
+    CodeWindow window(schemeIn(m_elements), platform, nullptr);
+    window.copyButton()->click();
+    const Run run
+        = brw2css({u"--format=both"_s, u"--scope=main .list"_s, u"--width=20"_s, m_elements});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(platform.clipboard.contains(u"main .list::-webkit-scrollbar {\r\n    width: 20px;"_s));
+    QCOMPARE(QString::fromUtf8(run.out), platform.clipboard);
+
+    const Run help = brw2css({u"--help"_s});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.contains("--format <format>"));
+    QCOMPARE(brw2css({u"--version"_s}).out, QByteArray("brw2css " BARWRIGHT_VERSION "\n"));
+}
+
+void TestBrw2Css::importsOldPages()
+{
+    // The colours of elements.brw, as an old page wrote them.
+    const QString page = m_folder.filePath(u"old.HTM"_s);
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(OldPage);
+    file.close();
+    const CodeOptions modern{CodeFormat::Modern, {}};
+    const Run run = brw2css({u"--report"_s, page});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out), BuildCode(schemeIn(m_elements), modern).value());
+    QVERIFY2(run.err.startsWith("A seven-colour scheme, 7 of its colours from the page.\n"
+                                "Line 2, BODY: scrollbar-face-color: #3366CC, applied.\n"),
+             run.err.constData());
+
+    const Run sheet = brw2css({u"--input=css"_s, u"-"_s}, "body { scrollbar-base-color: #4080c0 }");
+    QCOMPARE(sheet.err, QByteArray());
+    QCOMPARE(QString::fromUtf8(sheet.out), BuildCode(schemeIn(m_base), modern).value());
+}
+
+BARWRIGHT_TEST_MAIN(TestBrw2Css)
+#include "tst_Brw2Css.moc"

@@ -1,0 +1,97 @@
+#include "RealBrowser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QStringList chromiumArguments(const QString &profile, const QString &shot, QSize size)
+{
+    // Without the networking switches it keeps reaching for hosts this machine cannot reach.
+    return {u"--headless"_s,
+            u"--no-sandbox"_s,
+            u"--disable-gpu"_s,
+            u"--no-first-run"_s,
+            u"--disable-background-networking"_s,
+            u"--disable-component-update"_s,
+            u"--disable-sync"_s,
+            u"--disable-quic"_s,
+            u"--force-device-scale-factor=1"_s,
+            u"--user-data-dir="_s + profile,
+            u"--screenshot="_s + shot,
+            u"--window-size=%1,%2"_s.arg(size.width()).arg(size.height())};
+}
+
+QStringList firefoxArguments(const QString &profile, const QString &shot, QSize size)
+{
+    // Overlay scrollbars would fade out before the screenshot is taken.
+    writeFile(profile + u"/user.js"_s,
+              "user_pref(\"widget.gtk.overlay-scrollbars.enabled\", false);\n"
+              "user_pref(\"layout.testing.overlay-scrollbars.always-visible\", true);\n"
+              "user_pref(\"layout.css.devPixelsPerPx\", \"1.0\");\n"
+              "user_pref(\"browser.shell.checkDefaultBrowser\", false);\n"
+              "user_pref(\"datareporting.policy.dataSubmissionEnabled\", false);\n");
+    return {u"--headless"_s,
+            u"--no-remote"_s,
+            u"--profile"_s,
+            profile,
+            u"--screenshot"_s,
+            shot,
+            u"--window-size=%1,%2"_s.arg(size.width()).arg(size.height())};
+}
+
+} // namespace
+
+QString BrowserName(RealBrowser browser)
+{
+    return browser == RealBrowser::Chromium ? u"chromium"_s : u"firefox-esr"_s;
+}
+
+QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QString &error)
+{
+    QTemporaryDir folder;
+    const QString page = folder.filePath(u"page.html"_s);
+    const QString shot = folder.filePath(u"shot.png"_s);
+    const QString profile = folder.filePath(u"profile"_s);
+    if (!writeFile(page, html.toUtf8()) || !QDir().mkpath(profile)) {
+        error = u"cannot write the page"_s;
+        return {};
+    }
+    QStringList arguments = browser == RealBrowser::Chromium
+        ? chromiumArguments(profile, shot, size)
+        : firefoxArguments(profile, shot, size);
+    arguments << QUrl::fromLocalFile(page).toString();
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // Firefox keeps state in the home folder whatever the profile says.
+    environment.insert(u"HOME"_s, folder.path());
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"WAYLAND_DISPLAY"_s);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(BrowserName(browser), arguments);
+    if (!process.waitForFinished(90000)) {
+        process.kill();
+        process.waitForFinished();
+        error = BrowserName(browser) + u" did not finish: "_s
+            + QString::fromLocal8Bit(process.readAll());
+        return {};
+    }
+    QImage image(shot);
+    if (image.isNull())
+        error = BrowserName(browser) + u" took no screenshot: "_s
+            + QString::fromLocal8Bit(process.readAll()).right(2000);
+    return image.convertToFormat(QImage::Format_RGB32);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Today's browsers, started headless in a process of their own with a fresh profile, taking a
+// screenshot of a page. Each one's start-up quirks live here and nowhere else.
+enum class RealBrowser { Chromium, Firefox };
+
+QString BrowserName(RealBrowser browser);
+
+// The page, written to a file of its own, as the browser draws it in a window of `size`;
+// a null image when the browser failed, with `error` telling why.
+QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QString &error);
