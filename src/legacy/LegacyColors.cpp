@@ -44,6 +44,29 @@ std::array<qsizetype, EntryCount> winners(const QList<LegacyDeclaration> &found,
     return winner;
 }
 
+// What became of one finding, with its line and its rule.
+QString reportLine(const QList<LegacyDeclaration> &found, qsizetype i,
+                   const std::optional<QString> &color,
+                   const std::array<qsizetype, EntryCount> &winner, bool elements)
+{
+    const LegacyDeclaration &d = found[i];
+    QString line = tr("Line %1, %2: %3: %4")
+                       .arg(d.line)
+                       .arg(d.where, LegacyPropertyName(d.index).toString(), d.value);
+    if (color && color->compare(d.value, Qt::CaseInsensitive) != 0)
+        line += u" ("_s + *color + u')';
+    const qsizetype w = winner[size_t(d.index)];
+    if (!d.forPage)
+        return line + tr(", set aside: not the page's own scrollbar.");
+    if (!color)
+        return line + tr(", set aside: not a colour Barwright can read.");
+    if (w != i)
+        return line + tr(", set aside: line %1 sets it later.").arg(found[w].line);
+    if (d.index == BaseColorIndex && elements)
+        return line + tr(", set aside: the element colours win.");
+    return line + tr(", applied.");
+}
+
 } // namespace
 
 LegacyColorImport ImportLegacyColors(QByteArrayView text, LegacySource source)
@@ -79,27 +102,8 @@ LegacyColorImport ImportLegacyColors(QByteArrayView text, LegacySource source)
     else
         lines << tr("A seven-colour scheme, %1 of its colours from the page.")
                      .arg(ElementCount - defaulted.size());
-    for (qsizetype i = 0; i < found.size() && i < ReportLimit; ++i) {
-        const LegacyDeclaration &d = found[i];
-        const std::optional<QString> &color = colors[size_t(i)];
-        QString item = tr("Line %1, %2: %3: %4")
-                           .arg(d.line)
-                           .arg(d.where, LegacyPropertyName(d.index).toString(), d.value);
-        if (color && color->compare(d.value, Qt::CaseInsensitive) != 0)
-            item += u" ("_s + *color + u')';
-        const qsizetype w = winner[size_t(d.index)];
-        if (!d.forPage)
-            item += tr(", set aside: not the page's own scrollbar.");
-        else if (!color)
-            item += tr(", set aside: not a colour Barwright can read.");
-        else if (w != i)
-            item += tr(", set aside: line %1 sets it later.").arg(found[w].line);
-        else if (d.index == BaseColorIndex && elements)
-            item += tr(", set aside: the element colours win.");
-        else
-            item += tr(", applied.");
-        lines << item;
-    }
+    for (qsizetype i = 0; i < found.size() && i < ReportLimit; ++i)
+        lines << reportLine(found, i, colors[size_t(i)], winner, elements);
     if (found.size() > ReportLimit)
         lines << tr("… and %1 more.").arg(found.size() - ReportLimit);
     if (elements && !defaulted.isEmpty())

@@ -15,6 +15,8 @@ namespace {
 // Binary data shows itself at once; the rest of a long page need not be looked at.
 constexpr qsizetype TextProbe = 64 * 1024;
 
+constexpr qint64 PipeChunk = 64 * 1024;
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("LegacyPageFile", text);
@@ -65,12 +67,15 @@ LegacySource LegacySourceOf(const QString &path)
 LegacyColorImport ImportLegacyPage(QIODevice &device, LegacySource source)
 {
     const QString tooLarge = tr("the file is larger than 20 MB");
-    if (!device.isSequential() && device.size() > LegacyPageLimit)
-        return failure(tooLarge);
     QByteArray bytes;
-    // One byte past the limit tells a page that is too large from one that just fits.
+    if (!device.isSequential()) {
+        if (device.size() > LegacyPageLimit)
+            return failure(tooLarge);
+        bytes = device.readAll();
+    }
+    // A pipe tells no size: it is read up to one byte past the limit.
     while (bytes.size() <= LegacyPageLimit) {
-        const QByteArray chunk = device.read(LegacyPageLimit + 1 - bytes.size());
+        const QByteArray chunk = device.read(PipeChunk);
         if (chunk.isEmpty())
             break;
         bytes += chunk;
