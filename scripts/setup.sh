@@ -8,7 +8,7 @@ barwright_packages=(
     xvfb xauth xdotool x11-utils x11-xserver-utils
     clang libclang-rt-14-dev
     imagemagick desktop-file-utils
-    chromium firefox-esr
+    chromium firefox-esr gir1.2-webkit2-4.1 python3-gi-cairo
 )
 
 barwright_install_packages() {

@@ -68,8 +68,8 @@ QString convertedOldPage()
 
 } // namespace
 
-// The sheet for today's browsers, drawn by the real browsers: Chromium's bevel, element by
-// element, and Firefox's two colours.
+// The sheet for today's browsers, drawn by the real browsers: the bevel of Chromium and of
+// Safari's engine, element by element, and Firefox's two colours.
 class TestModernSheetInBrowsers : public QObject
 {
     Q_OBJECT
@@ -88,7 +88,8 @@ void TestModernSheetInBrowsers::drawsTheScheme_data()
 
     const SchemeTexts elements = elementScheme();
     const SchemeTexts base = baseScheme();
-    for (const RealBrowser browser : {RealBrowser::Chromium, RealBrowser::Firefox}) {
+    for (const RealBrowser browser :
+         {RealBrowser::Chromium, RealBrowser::Firefox, RealBrowser::WebKit}) {
         const QByteArray name = BrowserName(browser).toLatin1();
         QTest::newRow(name + " box scope")
             << browser << elements << sheet(elements, u"#box"_s) << true;
@@ -121,7 +122,7 @@ void TestModernSheetInBrowsers::drawsTheScheme()
     QVERIFY2(!shot.isNull(), qPrintable(error));
     const SchemeColors colors = *ResolveSchemeColors(scheme);
     // The box's vertical scrollbar, above its horizontal one.
-    const QStringList faults = browser == RealBrowser::Chromium
+    const QStringList faults = browser != RealBrowser::Firefox
         ? BevelFaults(shot, {BoxWidth - BarWidth, 0, BarWidth, BoxHeight - BarWidth}, colors)
         : TwoColorFaults(shot, QRect(BoxWidth - 20, 0, 20, BoxHeight - BarWidth), colors);
     if (shows != faults.isEmpty())

@@ -51,11 +51,24 @@ QStringList firefoxArguments(const QString &profile, const QString &shot, QSize 
             u"--window-size=%1,%2"_s.arg(size.width()).arg(size.height())};
 }
 
+// The engine of Safari has no headless mode: a script of ours draws the page off screen.
+QStringList webKitArguments(const QString &page, const QString &shot, QSize size)
+{
+    return {u"-a"_s, u"/usr/bin/python3"_s, QStringLiteral(BARWRIGHT_WEBKIT_SCREENSHOT), page, shot,
+            QString::number(size.width()), QString::number(size.height())};
+}
+
+QString command(RealBrowser browser)
+{
+    return browser == RealBrowser::WebKit ? u"xvfb-run"_s : BrowserName(browser);
+}
+
 } // namespace
 
 QString BrowserName(RealBrowser browser)
 {
-    return browser == RealBrowser::Chromium ? u"chromium"_s : u"firefox-esr"_s;
+    const char16_t *names[] = {u"chromium", u"firefox-esr", u"webkitgtk"};
+    return QString::fromUtf16(names[int(browser)]);
 }
 
 QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QString &error)
@@ -68,10 +81,18 @@ QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QStr
         error = u"cannot write the page"_s;
         return {};
     }
-    QStringList arguments = browser == RealBrowser::Chromium
-        ? chromiumArguments(profile, shot, size)
-        : firefoxArguments(profile, shot, size);
-    arguments << QUrl::fromLocalFile(page).toString();
+    QStringList arguments;
+    switch (browser) {
+    case RealBrowser::Chromium:
+        arguments = chromiumArguments(profile, shot, size) << QUrl::fromLocalFile(page).toString();
+        break;
+    case RealBrowser::Firefox:
+        arguments = firefoxArguments(profile, shot, size) << QUrl::fromLocalFile(page).toString();
+        break;
+    case RealBrowser::WebKit:
+        arguments = webKitArguments(page, shot, size);
+        break;
+    }
 
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -81,7 +102,7 @@ QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QStr
     environment.remove(u"WAYLAND_DISPLAY"_s);
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(BrowserName(browser), arguments);
+    process.start(command(browser), arguments);
     if (!process.waitForFinished(90000)) {
         process.kill();
         process.waitForFinished();
