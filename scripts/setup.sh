@@ -6,6 +6,7 @@ barwright_packages=(
     qt6-base-dev qt6-webengine-dev
     libx11-dev libxcb1-dev
     xvfb xauth xdotool x11-utils x11-xserver-utils
+    qt6-wayland weston dbus-daemon at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
     imagemagick desktop-file-utils
     chromium firefox-esr gir1.2-webkit2-4.1 python3-gi-cairo

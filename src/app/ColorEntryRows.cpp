@@ -31,6 +31,13 @@ QString indexed(const char16_t *name, int index)
     return QString::fromUtf16(name) + QString::number(index);
 }
 
+// What a screen reader calls the row's colour: "Face Color" … "Track Color", "Base Color".
+QString rowName(int index)
+{
+    return QString::fromUtf16(index < ElementCount ? SchemeElements[size_t(index)].name
+                                                   : BaseColorName);
+}
+
 } // namespace
 
 ColorEntryRows::ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame, ScrollbarDiagram &diagram,
@@ -68,12 +75,15 @@ void ColorEntryRows::buildRow(int index, QWidget *frame, QPoint boxTwips, int bu
     box->setKeyFilter(FilterHexKey);
     box->setGeometry(twipsRect(boxTwips.x(), boxTwips.y(), BoxWidth, BoxHeight));
     box->put(u"#"_s);
+    box->setAccessibleName(rowName(index));
+    box->setAccessibleDescription(tr("A color as # and six hex digits: red, green, blue"));
     connect(box, &EntryBox::changed, this, [this, index] { handleChange(index); });
     m_boxes[size_t(index)] = box;
 
     auto *palette = new QPushButton(palettePicture, QString(), frame);
     palette->setObjectName(indexed(u"selbttn", index));
     palette->setToolTip(tr("Choose a color"));
+    palette->setAccessibleName(tr("Choose %1").arg(rowName(index)));
     palette->setGeometry(twipsRect(buttonsLeftTwips, buttonsTopTwips, ButtonWidth, ButtonHeight));
     connect(palette, &QPushButton::clicked, this, [this, index] { choosePaletteColor(index); });
     m_paletteButtons[size_t(index)] = palette;
@@ -81,6 +91,7 @@ void ColorEntryRows::buildRow(int index, QWidget *frame, QPoint boxTwips, int bu
     auto *capture = new QPushButton(capturePicture, QString(), frame);
     capture->setObjectName(indexed(u"cmdCC", index));
     capture->setToolTip(tr("Take a color from the screen"));
+    capture->setAccessibleName(tr("Take %1 from the screen").arg(rowName(index)));
     capture->setGeometry(
         twipsRect(buttonsLeftTwips + ButtonGap, buttonsTopTwips, ButtonWidth, ButtonHeight));
     m_captureButtons[size_t(index)] = capture;

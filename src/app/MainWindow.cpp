@@ -5,7 +5,7 @@
 #include "NoticeDialog.h"
 #include "SchemeCommands.h"
 #include "capture/CaptureState.h"
-#include "capture/CaptureWindow.h"
+#include "capture/ColorPicker.h"
 #include "color/ColorValues.h"
 #include "diagram/DiagramLayout.h"
 #include "diagram/ScrollbarDiagram.h"
@@ -61,6 +61,7 @@ std::array<int, ElementCount> defaultElementColors()
 MainWindow::MainWindow(PlatformServices &platform, QWidget *parent)
     : QMainWindow(parent)
     , m_platform(platform)
+    , m_colorPicker(CreateColorPicker())
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(tr("Barwright"));
@@ -76,6 +77,8 @@ MainWindow::MainWindow(PlatformServices &platform, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     startUp();
 }
+
+MainWindow::~MainWindow() = default;
 
 EntryBox *MainWindow::entryBox(int index) const
 {
@@ -112,6 +115,8 @@ void MainWindow::buildControls()
 
     m_baseColorFrame = new QGroupBox(m_colorsFrame);
     m_baseColorFrame->setObjectName(u"Frame2"_s);
+    // Untitled, it would take its parent frame's title.
+    m_baseColorFrame->setAccessibleName(tr("Base color setting"));
     m_baseColorFrame->setGeometry(twipsRect(90, 3120, 3525, 705));
 
     m_baseColorCheck = new WrappingCheckBox(tr("Just Set Base Color:"), m_baseColorFrame);
@@ -121,8 +126,9 @@ void MainWindow::buildControls()
 
     m_rows = new ColorEntryRows(m_colorsFrame, m_baseColorFrame, *m_diagram, m_platform, this);
     for (int i = 0; i < EntryCount; ++i) {
-        connect(m_rows->captureButton(i), &QPushButton::clicked, this,
-                [this, i] { captureScreenColor(i); });
+        QPushButton *capture = m_rows->captureButton(i);
+        capture->setAccessibleDescription(m_colorPicker->description());
+        connect(capture, &QPushButton::clicked, this, [this, i] { captureScreenColor(i); });
     }
 
     m_saveButton
@@ -142,6 +148,7 @@ void MainWindow::buildControls()
     m_statusBar = new MainStatusBar(tr("Free software from Fernwick"),
                                     twipsToPixels(MarqueePanelWidth), this);
     m_statusBar->setFixedHeight(twipsToPixels(StatusBarHeight));
+    m_statusBar->setAccessibleName(tr("Status bar"));
     setStatusBar(m_statusBar);
     connect(m_statusBar, &MainStatusBar::panelClicked, this, &MainWindow::statusBarPanelClicked);
     m_marquee = new Marquee(m_statusBar, this);
@@ -164,6 +171,7 @@ QAction *MainWindow::menuEntry(QMenu *menu, const QString &name, const QString &
 
 void MainWindow::buildMenus()
 {
+    menuBar()->setAccessibleName(tr("Menu bar"));
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(u"mnuFile"_s);
     connect(menuEntry(file, u"mnuFileCopy"_s, tr("&Generate Code")), &QAction::triggered, this,
@@ -207,7 +215,7 @@ void MainWindow::setTabOrder()
         order << m_rows->box(i) << m_rows->paletteButton(i) << m_rows->captureButton(i);
     order << m_baseColorCheck << m_rows->box(BaseColorIndex)
           << m_rows->paletteButton(BaseColorIndex) << m_rows->captureButton(BaseColorIndex)
-          << m_saveButton << m_loadButton << m_previewButton;
+          << m_saveButton << m_loadButton << m_previewButton << m_statusBar->marqueePanel();
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     m_generateButton->setFocus();
@@ -370,10 +378,17 @@ void MainWindow::showActualSizePreview()
 
 void MainWindow::captureScreenColor(int index)
 {
-    // The capture window brings this window back when it closes.
-    showMinimized();
-    CaptureWindow::Show(*this);
     CaptureTarget = index;
+    m_colorPicker->pick(*this, index);
+}
+
+void MainWindow::putCapturedColor(int index, const QString &colorText)
+{
+    if (index < 0 || index >= EntryCount)
+        return;
+    entryBox(index)->put(colorText);
+    activateWindow();
+    m_rows->selectBox(index);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -4,7 +4,10 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class ColorEntryRows;
+class ColorPicker;
 class EntryBox;
 class MainStatusBar;
 class Marquee;
@@ -26,6 +29,7 @@ class MainWindow : public QMainWindow
 
 public:
     explicit MainWindow(PlatformServices &platform, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     EntryBox *entryBox(int index) const;
     QCheckBox *baseColorCheck() const { return m_baseColorCheck; }
@@ -35,6 +39,10 @@ public:
 
     // The scheme as the controls hold it now.
     SchemeTexts schemeTexts() const;
+
+    // Puts a colour taken from the screen into entry box `index`, which then has the focus
+    // with its whole text selected, so the change handling runs as for any put.
+    void putCapturedColor(int index, const QString &colorText);
 
     // Applies the base-colour check box's state to the rows and the diagram.
     void chkBC_Click();
@@ -88,4 +96,5 @@ private:
     QPushButton *m_generateButton = nullptr;
     MainStatusBar *m_statusBar = nullptr;
     Marquee *m_marquee = nullptr;
+    std::unique_ptr<ColorPicker> m_colorPicker;
 };

@@ -31,6 +31,7 @@ NoticeDialog::NoticeDialog(const QString &text, const QString &settingName, cons
 
     auto *picture = new QLabel(this);
     picture->setObjectName(u"Image1"_s);
+    picture->setAccessibleName(tr("Information"));
     picture->setPixmap(InformationPicture().pixmap(32));
     picture->setAlignment(Qt::AlignCenter);
     picture->setGeometry(twipsRect(layout.picture));

@@ -2,10 +2,8 @@
 
 #include "CaptureState.h"
 #include "ScreenCapture.h"
-#include "app/ElementTable.h"
 #include "app/MainWindow.h"
 #include "color/ColorValues.h"
-#include "toolkit/EntryBox.h"
 #include "toolkit/Twips.h"
 #include "toolkit/Windows.h"
 
@@ -130,14 +128,8 @@ void CaptureWindow::deliverCapturedColor()
     const bool haveColor = m_shown.isValid();
     const QPointer<MainWindow> main = m_main;
     close();
-    if (!main || !haveColor || CaptureTarget < 0 || CaptureTarget >= EntryCount)
-        return;
-
-    EntryBox *box = main->entryBox(CaptureTarget);
-    box->put(CapturedColor);
-    main->activateWindow();
-    box->setFocus();
-    box->select(0, int(box->text().size()));
+    if (main && haveColor)
+        main->putCapturedColor(CaptureTarget, CapturedColor);
 }
 
 // Unload handling: whichever way the window closes.

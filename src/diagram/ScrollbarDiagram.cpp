@@ -5,6 +5,7 @@
 #include "ExamplePanel.h"
 #include "app/ElementTable.h"
 #include "color/ColorValues.h"
+#include "toolkit/ItemAccessible.h"
 #include "toolkit/Twips.h"
 
 #include <QMouseEvent>
@@ -23,6 +24,8 @@ ScrollbarDiagram::ScrollbarDiagram(const std::array<int, 7> &initialColors, QWid
     , m_examplePanel(new ExamplePanel(this))
 {
     setObjectName(u"Picture1"_s);
+    ItemAccessible::install(this, QAccessible::Graphic);
+    setAccessibleName(tr("Scrollbar example"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setLines(DiagramLayout::OutlineLines());
@@ -60,12 +63,24 @@ void ScrollbarDiagram::paintElementColor(int element, int color)
         return;
     if (element == ArrowElement) {
         m_arrowBox->setElementColor(element, color);
+        describeColors();
         return;
     }
     setElementColor(element, color);
     // The arrow sits on the face colour.
     if (element == FaceElement)
         m_arrowBox->setBackColor(color);
+    describeColors();
+}
+
+void ScrollbarDiagram::describeColors()
+{
+    QStringList colors;
+    for (int element = 0; element < ElementCount; ++element) {
+        colors << QString::fromUtf16(SchemeElements[size_t(element)].name) + u' '
+                + ColorToHex(DiagramElementColor(element));
+    }
+    setAccessibleDescription(colors.join(u", "_s));
 }
 
 const ShapePanel &ScrollbarDiagram::panelOf(int element) const

@@ -48,6 +48,8 @@ private:
     QPointF twipsAt(const ShapePanel &panel, QPointF position) const;
     int elementAt(QPointF position) const;
     const ShapePanel &panelOf(int element) const;
+    // Tells screen readers the colours the drawing shows.
+    void describeColors();
 
     ShapePanel *m_arrowBox;
     QWidget *m_examplePanel;

@@ -50,8 +50,10 @@ PreviewWindow::PreviewWindow(const QString &pagePath, const QString &pageStyleSh
     m_closeButton->setDefault(true);
     connect(m_closeButton, &QPushButton::clicked, this, &PreviewWindow::storeColorsAndClose);
 
-    buildColorRow(TextBox, tr("Text color:"), u"Label1"_s, 60, 1275);
-    buildColorRow(BackgroundBox, tr("Background color:"), u"Label2"_s, 1650, 1545);
+    buildColorRow(TextBox, {tr("Text color:"), tr("Page Text Color")}, u"Label1"_s, 60, 1275);
+    buildColorRow(BackgroundBox, {tr("Background color:"), tr("Page Background Color")},
+                  u"Label2"_s, 1650, 1545);
+    m_view->widget()->setAccessibleName(tr("Preview page"));
 
     QWidget::setTabOrder(m_closeButton, m_boxes[0]);
     QWidget::setTabOrder(m_boxes[0], m_paletteButtons[0]);
@@ -72,10 +74,10 @@ PreviewWindow::PreviewWindow(const QString &pagePath, const QString &pageStyleSh
     m_view->navigate(pagePath);
 }
 
-void PreviewWindow::buildColorRow(int index, const QString &caption, const QString &captionName,
+void PreviewWindow::buildColorRow(int index, const RowTexts &texts, const QString &captionName,
                                   int leftTwips, int captionWidthTwips)
 {
-    auto *label = new QLabel(caption, this);
+    auto *label = new QLabel(texts.caption, this);
     label->setObjectName(captionName);
     label->setGeometry(twipsRect(leftTwips, 4380, captionWidthTwips, 225));
     CondenseToFit(label);
@@ -86,12 +88,14 @@ void PreviewWindow::buildColorRow(int index, const QString &caption, const QStri
     box->setTypingLimit(CompleteLength);
     box->setKeyFilter(FilterHexKey);
     box->put(u"#"_s);
+    box->setAccessibleName(texts.name);
     connect(box, &EntryBox::changed, this, [this, index] { handleChange(index); });
     m_boxes[size_t(index)] = box;
 
     auto *palette = new QPushButton(PalettePicture(), QString(), this);
     palette->setObjectName(u"selbttn"_s + QString::number(index));
     palette->setToolTip(tr("Choose a color"));
+    palette->setAccessibleName(tr("Choose %1").arg(texts.name));
     palette->setGeometry(twipsRect(leftTwips + 1080, 4650, 405, 375));
     connect(palette, &QPushButton::clicked, this, [this, index] { choosePaletteColor(index); });
     m_paletteButtons[size_t(index)] = palette;

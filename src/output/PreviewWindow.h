@@ -34,7 +34,12 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void buildColorRow(int index, const QString &caption, const QString &captionName, int leftTwips,
+    struct RowTexts
+    {
+        QString caption;
+        QString name; // for screen readers
+    };
+    void buildColorRow(int index, const RowTexts &texts, const QString &captionName, int leftTwips,
                        int captionWidthTwips);
     void handleChange(int index);
     void choosePaletteColor(int index);

@@ -28,6 +28,7 @@ TextPageView::TextPageView(QWidget *parent)
     note->setForegroundRole(QPalette::ToolTipText);
 
     m_browser->setOpenLinks(false);
+    m_browser->setAccessibleName(tr("Preview page"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

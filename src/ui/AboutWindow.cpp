@@ -29,6 +29,7 @@ AboutWindow::AboutWindow(QWidget *owner)
 
     auto *icon = new QLabel(this);
     icon->setObjectName(u"picIcon"_s);
+    icon->setAccessibleName(tr("Barwright icon"));
     icon->setGeometry(twipsRect(240, 240, 480, 480));
     icon->setPixmap(ProgramIcon().pixmap(icon->size()));
 
@@ -61,6 +62,10 @@ AboutWindow::AboutWindow(QWidget *owner)
     const QString support = QString::fromUtf16(WebAddresses::SupportMail);
     m_homePageLink = link(u"Label1"_s, homePage, QRect(2175, 2580, 2925, 225));
     m_supportLink = link(u"Label3"_s, support, QRect(2370, 2880, 2475, 225));
+    m_homePageLink->setAccessibleName(tr("Fernwick home page"));
+    m_homePageLink->setAccessibleDescription(homePage);
+    m_supportLink->setAccessibleName(tr("Write to Fernwick support"));
+    m_supportLink->setAccessibleDescription(support);
     connect(m_homePageLink, &LinkLabel::clicked, this,
             [this, homePage] { Q_EMIT openRequested(homePage); });
     connect(m_supportLink, &LinkLabel::clicked, this,

@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-// A label that acts as a link: a hand pointer over it, and a click opens its target.
+// A label that acts as a link: a hand pointer over it, and a click opens its target. The
+// keyboard reaches it with Tab, and Enter or Space opens it.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -15,4 +16,6 @@ Q_SIGNALS:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };

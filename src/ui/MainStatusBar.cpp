@@ -1,7 +1,9 @@
 #include "MainStatusBar.h"
 
 #include "StatusPanel.h"
+#include "toolkit/FocusFrame.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <utility>
@@ -14,7 +16,14 @@ MainStatusBar::MainStatusBar(const QString &notice, int marqueeWidth, QWidget *p
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
     setMouseTracking(true);
+    m_marqueePanel->setObjectName(QStringLiteral("marqueePanel"));
     m_marqueePanel->setFixedWidth(marqueeWidth);
+    m_noticePanel->setAccessibleRole(QAccessible::StaticText);
+    // The marquee panel opens a web page when clicked: a link the keyboard reaches too.
+    m_marqueePanel->setAccessibleRole(QAccessible::Link);
+    m_marqueePanel->setAccessibleDescription(tr("Opens the web site templates page"));
+    m_marqueePanel->setFocusPolicy(Qt::TabFocus);
+    m_marqueePanel->installEventFilter(this);
     // Permanent, so no status tip or message ever hides them.
     addPermanentWidget(m_noticePanel, 1);
     addPermanentWidget(m_marqueePanel);
@@ -45,6 +54,16 @@ void MainStatusBar::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && pressed && pressed == panelAt(event->position()))
         Q_EMIT panelClicked(pressed);
     QStatusBar::mouseReleaseEvent(event);
+}
+
+bool MainStatusBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_marqueePanel && event->type() == QEvent::KeyPress
+        && IsActivationKey(*static_cast<QKeyEvent *>(event))) {
+        Q_EMIT panelClicked(m_marqueePanel);
+        return true;
+    }
+    return QStatusBar::eventFilter(watched, event);
 }
 
 StatusPanel *MainStatusBar::panelAt(const QPointF &position) const

@@ -1,5 +1,8 @@
 #include "StatusPanel.h"
 
+#include "toolkit/FocusFrame.h"
+#include "toolkit/ItemAccessible.h"
+
 #include <QPainter>
 
 StatusPanel::StatusPanel(const QString &text, QWidget *parent)
@@ -9,6 +12,13 @@ StatusPanel::StatusPanel(const QString &text, QWidget *parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setMinimumWidth(1);
+}
+
+void StatusPanel::setAccessibleRole(QAccessible::Role role)
+{
+    ItemAccessible::install(this, role);
+    // Named once: a marquee's changing text would have a screen reader speak all the time.
+    setAccessibleName(m_text);
 }
 
 void StatusPanel::setText(const QString &text)
@@ -36,9 +46,11 @@ void StatusPanel::paintEvent(QPaintEvent *event)
         const QRect line = room.adjusted(2, 0, -2, 0);
         painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
                          fontMetrics().elidedText(m_text, Qt::ElideRight, line.width()));
-        return;
+    } else {
+        // The picture's middle on the panel's middle line, as high as the picture may be.
+        const int pictureHeight = qRound(m_picture.height() / m_picture.devicePixelRatio());
+        painter.drawPixmap(room.left(), room.top() + (room.height() - pictureHeight) / 2,
+                           m_picture);
     }
-    // The picture's middle on the panel's middle line, as high as the picture may be.
-    const int pictureHeight = qRound(m_picture.height() / m_picture.devicePixelRatio());
-    painter.drawPixmap(room.left(), room.top() + (room.height() - pictureHeight) / 2, m_picture);
+    DrawFocusFrame(painter, *this, room);
 }

@@ -51,7 +51,7 @@ void TestMainWindow::tabOrderStartsAtGenerateCode()
     for (int i = 0; i < 7; ++i)
         expected << u"txtclr%1"_s.arg(i) << u"selbttn%1"_s.arg(i) << u"cmdCC%1"_s.arg(i);
     expected << u"chkBC"_s << u"txtclr7"_s << u"selbttn7"_s << u"cmdCC7"_s << u"Command3"_s
-             << u"Command2"_s << u"Command4"_s;
+             << u"Command2"_s << u"Command4"_s << u"marqueePanel"_s;
 
     QStringList chain;
     QWidget *w = window()->findChild<QWidget *>(u"Command1"_s);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ColorPicker.h"
+
+// Where no way of taking a colour works: every pick says what the desktop lacks.
+class NoColorPicker : public ColorPicker
+{
+    Q_OBJECT
+
+public:
+    using ColorPicker::ColorPicker;
+
+    void pick(MainWindow &main, int target) override;
+    QString description() const override;
+};

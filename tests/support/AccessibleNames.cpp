@@ -1,0 +1,73 @@
+#include "AccessibleNames.h"
+
+#include <QAccessible>
+#include <QHash>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Controls: what a user presses, types into or follows.
+bool isControl(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::EditableText:
+    case QAccessible::Link:
+    case QAccessible::ComboBox:
+    case QAccessible::SpinBox: return true;
+    default: return false;
+    }
+}
+
+// Panes that only hold other items; a screen reader passes over them.
+bool isHolder(QAccessible::Role role)
+{
+    return role == QAccessible::Client || role == QAccessible::Pane
+        || role == QAccessible::Separator || role == QAccessible::Border;
+}
+
+QString describe(QAccessibleInterface *item)
+{
+    const QObject *object = item->object();
+    const QString name = object ? object->objectName() : QString();
+    return (name.isEmpty()
+                ? QString::fromLatin1(object ? object->metaObject()->className() : "item")
+                : name)
+        + u" (role "_s + QString::number(item->role()) + u')';
+}
+
+void collect(QAccessibleInterface *item, QStringList &faults, QHash<QString, QStringList> &names)
+{
+    if (!item || item->state().invisible)
+        return;
+    const QString name = item->text(QAccessible::Name);
+    if (name.isEmpty()) {
+        if (!isHolder(item->role()))
+            faults << describe(item) + u": no name"_s;
+    } else if (!isHolder(item->role())) {
+        names[name] << describe(item);
+    }
+    if (isControl(item->role()) && !item->state().focusable && !item->state().disabled)
+        faults << describe(item) + u": the keyboard cannot reach it"_s;
+    for (int i = 0; i < item->childCount(); ++i)
+        collect(item->child(i), faults, names);
+}
+
+} // namespace
+
+QStringList AccessibilityFaults(QWidget *window, const QStringList &sameCommand)
+{
+    QStringList faults;
+    QHash<QString, QStringList> names;
+    collect(QAccessible::queryAccessibleInterface(window), faults, names);
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        if (it.value().size() > 1 && !sameCommand.contains(it.key()))
+            faults << u'"' + it.key() + u"\" named "_s + it.value().join(u", "_s);
+    }
+    faults.sort();
+    return faults;
+}
