@@ -1,5 +1,6 @@
 #include "app/NoticeDialog.h"
 #include "capture/CaptureWindow.h"
+#include "output/CodeWindow.h"
 #include "output/PreviewWindow.h"
 #include "support/AccessibleNames.h"
 #include "support/MainWindowFixture.h"
@@ -31,8 +32,11 @@ void TestAccessibleNames::everyItemNamedOnce_data()
     QTest::newRow("capture") << WindowMaker(
         [](MainWindow &main) -> QWidget * { return CaptureWindow::Show(main); });
     QTest::newRow("preview") << WindowMaker([](MainWindow &main) -> QWidget * {
-        return new PreviewWindow(u"missing.html"_s, u"#000000"_s, u"#FFFFFF"_s, main.platform(),
-                                 &main);
+        return new PreviewWindow(u"missing.html"_s, QString(), u"#000000"_s, u"#FFFFFF"_s,
+                                 main.platform(), &main);
+    });
+    QTest::newRow("code") << WindowMaker([](MainWindow &main) -> QWidget * {
+        return new CodeWindow(main.schemeTexts(), main.platform(), &main);
     });
     QTest::newRow("about") << WindowMaker(
         [](MainWindow &main) -> QWidget * { return new AboutWindow(&main); });
