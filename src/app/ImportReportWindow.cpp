@@ -30,6 +30,7 @@ ImportReportWindow::ImportReportWindow(const QString &heading, const QString &re
     label->setWordWrap(true);
 
     m_text->setObjectName(u"txtReport"_s);
+    m_text->setAccessibleName(tr("Report"));
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
