@@ -183,6 +183,8 @@ void MainWindow::buildMenus()
             &MainWindow::saveScheme);
     connect(menuEntry(file, u"mnuFileLoad"_s, tr("&Load Color Scheme")), &QAction::triggered, this,
             &MainWindow::loadScheme);
+    connect(menuEntry(file, u"mnuFileImport"_s, tr("&Import from Page…")), &QAction::triggered,
+            this, &MainWindow::importFromPage);
     file->addSeparator();
     connect(menuEntry(file, u"mnuFileOES"_s, tr("Save as &Outlook Express Stationery")),
             &QAction::triggered, this, &MainWindow::saveAsStationery);
@@ -300,6 +302,14 @@ void MainWindow::loadScheme()
                        "save it before loading another?"),
                     true))
         LoadColorScheme(*this, QString());
+}
+
+void MainWindow::importFromPage()
+{
+    if (offerToSave(tr("You have made changes to the current color scheme. Would you like to "
+                       "save it before importing another?"),
+                    true))
+        ImportFromPage(*this);
 }
 
 void MainWindow::restoreDefaults()

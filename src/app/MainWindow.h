@@ -72,6 +72,7 @@ private:
 
     void saveScheme();
     void loadScheme();
+    void importFromPage();
     void saveAsStationery();
     void restoreDefaults();
     void exitProgram();

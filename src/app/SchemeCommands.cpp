@@ -1,6 +1,8 @@
 #include "SchemeCommands.h"
 
+#include "ImportReportWindow.h"
 #include "MainWindow.h"
+#include "legacy/LegacyPageFile.h"
 #include "storage/SchemeFile.h"
 #include "storage/SchemeState.h"
 #include "toolkit/Blanks.h"
@@ -14,6 +16,8 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +49,13 @@ void applyLoadedScheme(MainWindow &window, const SchemeFileContent &content)
         for (int i = 0; i < ElementCount; ++i)
             window.entryBox(i)->put(content.elementTexts[size_t(i)]);
     }
+}
+
+SchemeFileContent contentOf(const SchemeTexts &scheme)
+{
+    SchemeFileContent content{scheme.baseColor, scheme.texts[BaseColorIndex], {}};
+    std::copy_n(scheme.texts.begin(), ElementCount, content.elementTexts.begin());
+    return content;
 }
 
 } // namespace
@@ -102,4 +113,30 @@ void LoadColorScheme(MainWindow &window, const QString &name)
     }
     applyLoadedScheme(window, ReadSchemeFile(CurrentSchemeFile));
     SchemeChanged = false;
+}
+
+void ImportFromPage(MainWindow &window)
+{
+    PlatformServices &platform = window.platform();
+    const QString path = ShowOpenDialog(
+        platform, &window,
+        tr("Web Pages and Style Sheets (*.html *.htm *.css)|*.html *.htm *.css|All Files (*)|*"),
+        tr("Import from Page..."), dialogFolder(platform));
+    if (path.isEmpty())
+        return;
+
+    const LegacyColorImport result = ImportLegacyPage(path, LegacySourceOf(path));
+    const QString name = u'"' + FileNameOf(path) + u'"';
+    if (!result.error.isEmpty()) {
+        platform.messageBox(&window, tr("Could not import %1: %2.").arg(name, result.error),
+                            MessageBoxStyle::Exclamation, tr("Oops!"));
+        return;
+    }
+    // Unlike a load, the imported scheme has no file yet: it stays changed and unnamed.
+    if (result.found)
+        applyLoadedScheme(window, contentOf(result.scheme));
+    const QString heading = result.found
+        ? tr("The scrollbar colours of %1 are now in the boxes.").arg(name)
+        : tr("%1 has no legacy scrollbar colours for the page. The scheme is unchanged.").arg(name);
+    ImportReportWindow::Show(heading, result.report, platform, &window);
 }

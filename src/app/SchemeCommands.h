@@ -15,6 +15,10 @@ bool SaveColorScheme(MainWindow &window);
 // Loads a scheme file into the controls; an empty name asks the user for one.
 void LoadColorScheme(MainWindow &window, const QString &name);
 
+// Imports the legacy scrollbar colours of an old page or style sheet the user chooses into the
+// controls, as typed colours would go, and shows what was found. The scheme keeps its file.
+void ImportFromPage(MainWindow &window);
+
 // The file dialogs. The filter is "description|pattern" pairs. A name typed without an
 // extension gets ".brw", and replacing an existing file under that name is asked first. Both
 // return the chosen path, or an empty text.

@@ -1,5 +1,7 @@
-// brw2css: prints the code for a Barwright scheme file, for build pipelines.
+// brw2css: prints the code for a Barwright scheme file, or for the legacy scrollbar colours of
+// an old page or style sheet, for build pipelines.
 
+#include "legacy/LegacyPageFile.h"
 #include "output/CodeText.h"
 #include "storage/SchemeFile.h"
 
@@ -72,6 +74,49 @@ std::optional<SchemeTexts> readScheme(const QString &path, QString &error)
     return scheme;
 }
 
+int print(const SchemeTexts &scheme, const CodeOptions &options)
+{
+    const QByteArray code = BuildCode(scheme, options).value_or(QString()).toUtf8();
+    std::fwrite(code.constData(), 1, size_t(code.size()), stdout);
+    return std::fflush(stdout) == 0 ? Success : fail(u"cannot write the output"_s, BadScheme);
+}
+
+enum class InputKind { Scheme, Page, StyleSheet };
+
+// What the input is: named by --input, or told by the file's extension.
+std::optional<InputKind> inputKind(const QString &named, const QString &file)
+{
+    const QString kind = (named.isEmpty() ? QFileInfo(file).suffix() : named).toLower();
+    if (kind == u"html"_s || kind == u"htm"_s)
+        return InputKind::Page;
+    if (kind == u"css"_s)
+        return InputKind::StyleSheet;
+    if (named.isEmpty() || kind == u"brw"_s)
+        return InputKind::Scheme;
+    return std::nullopt;
+}
+
+// The scheme of an old page's legacy scrollbar colours, or nothing and `error` telling why.
+std::optional<SchemeTexts> importPage(const QString &file, LegacySource source, bool report,
+                                      QString &error)
+{
+    QFile standardInput;
+    if (file == u"-"_s && !standardInput.open(stdin, QIODevice::ReadOnly)) {
+        error = u"cannot be read"_s;
+        return std::nullopt;
+    }
+    const LegacyColorImport imported
+        = file == u"-"_s ? ImportLegacyPage(standardInput, source) : ImportLegacyPage(file, source);
+    if (report && imported.error.isEmpty())
+        std::fputs(imported.report.toUtf8().constData(), stderr);
+    error = imported.error;
+    if (error.isEmpty() && !imported.found)
+        error = u"no legacy scrollbar colors for the page"_s;
+    if (!error.isEmpty())
+        return std::nullopt;
+    return imported.scheme;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -82,7 +127,8 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        u"Prints the style sheet text for a Barwright color scheme file (- reads standard input)."_s);
+        u"Prints the style sheet text for a Barwright color scheme file, or for the legacy "
+        "scrollbar colors of an old page or style sheet (- reads standard input)."_s);
     const QCommandLineOption format(u"format"_s,
                                     u"classic, modern (the default), both, or css (the modern "
                                     "sheet without its STYLE element)."_s,
@@ -93,10 +139,20 @@ int main(int argc, char *argv[])
                                    u"selector"_s);
     const QCommandLineOption width(u"width"_s, u"Scrollbar width in pixels, 8 to 32 (16)."_s,
                                    u"px"_s, u"16"_s);
-    parser.addOptions({format, scope, width});
+    const QCommandLineOption input(u"input"_s,
+                                   u"What FILE is: html, css (an old page or style sheet whose "
+                                   "legacy scrollbar colors are imported) or brw; by default its "
+                                   "extension tells, .html, .htm or .css, and anything else is a "
+                                   "scheme file."_s,
+                                   u"kind"_s);
+    const QCommandLineOption report(
+        u"report"_s,
+        u"Writes what was found in an old page, applied and set aside, to standard error."_s);
+    parser.addOptions({format, scope, width, input, report});
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(u"FILE.brw"_s, u"The scheme file, or - for standard input."_s);
+    parser.addPositionalArgument(
+        u"FILE"_s, u"The scheme file, old page or style sheet, or - for standard input."_s);
 
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText(), BadUsage);
@@ -125,6 +181,20 @@ int main(int argc, char *argv[])
     if (files.size() != 1)
         return fail(u"name one scheme file, or - for standard input"_s, BadUsage);
 
+    const std::optional<InputKind> kind = inputKind(parser.value(input), files.first());
+    if (!kind)
+        return fail(u"unknown input \""_s + parser.value(input) + u'"', BadUsage);
+    if (*kind != InputKind::Scheme) {
+        const LegacySource source
+            = *kind == InputKind::StyleSheet ? LegacySource::Css : LegacySource::Html;
+        QString error;
+        const std::optional<SchemeTexts> imported
+            = importPage(files.first(), source, parser.isSet(report), error);
+        if (!imported)
+            return fail(files.first() + u": "_s + error, BadScheme);
+        return print(*imported, options);
+    }
+
     QString path = files.first();
     QTemporaryFile standardInput;
     if (path == u"-"_s) {
@@ -136,7 +206,5 @@ int main(int argc, char *argv[])
     const std::optional<SchemeTexts> scheme = readScheme(path, error);
     if (!scheme)
         return fail(files.first() + u": "_s + error, BadScheme);
-    const QByteArray code = BuildCode(*scheme, options).value_or(QString()).toUtf8();
-    std::fwrite(code.constData(), 1, size_t(code.size()), stdout);
-    return std::fflush(stdout) == 0 ? Success : fail(u"cannot write the output"_s, BadScheme);
+    return print(*scheme, options);
 }

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 
 #include <cmath>
@@ -110,6 +111,7 @@ CodeWindow::CodeWindow(const SchemeTexts &scheme, PlatformServices &platform, QW
     m_text = new CodeTextView(this);
     m_text->setObjectName(u"Text1"_s);
     m_text->setAccessibleName(tr("Code"));
+    m_text->verticalScrollBar()->setAccessibleName(tr("Scroll the code"));
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setMinimumHeight(twipsSize(0, 2400).height());
@@ -141,6 +143,7 @@ QLayout *CodeWindow::buildOptions()
 {
     m_format = new QComboBox(this);
     m_format->setObjectName(u"cboFormat"_s);
+    m_format->setAccessibleName(tr("Code format"));
     for (const FormatChoice &choice : FormatChoices) {
         m_format->addItem(tr(choice.caption), int(choice.format));
         if (choice.format == m_options.format)
@@ -176,6 +179,7 @@ QLayout *CodeWindow::buildOptions()
     m_width->setRange(MinimumScrollbarWidth, MaximumScrollbarWidth);
     m_width->setSuffix(u" px"_s);
     m_width->setValue(m_options.modern.width);
+    m_width->setAccessibleName(tr("Scrollbar width"));
     connect(m_width, &QSpinBox::valueChanged, this, &CodeWindow::chooseWidth);
 
     auto *scopeRow = new QHBoxLayout;

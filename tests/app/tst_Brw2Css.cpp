@@ -2,6 +2,7 @@
 #include "output/CodeWindow.h"
 #include "storage/CRegSettings.h"
 #include "storage/SchemeFile.h"
+#include "support/OldPage.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TestMain.h"
 
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void refusesWithoutOutput_data();
     void refusesWithoutOutput();
     void matchesTheCodeWindow();
+    void importsOldPages();
 
 private:
     QTemporaryDir m_folder;
@@ -153,6 +155,14 @@ void TestBrw2Css::refusesWithoutOutput_data()
                              << u"name one scheme file, or - for standard input"_s;
     QTest::newRow("two files") << QStringList{u"bad.brw"_s, u"bad.brw"_s} << good << 2
                                << u"name one scheme file, or - for standard input"_s;
+    QTest::newRow("page without legacy colours")
+        << QStringList{u"--input=html"_s, u"-"_s} << good << 1
+        << u"-: no legacy scrollbar colors for the page"_s;
+    QTest::newRow("binary page") << QStringList{u"--input=css"_s, u"bad.brw"_s}
+                                 << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << 1
+                                 << u"bad.brw: the file is not text"_s;
+    QTest::newRow("unknown input")
+        << QStringList{u"--input=xml"_s, u"bad.brw"_s} << good << 2 << u"unknown input \"xml\""_s;
     QTest::newRow("unknown option")
         << QStringList{u"--colour"_s, u"bad.brw"_s} << good << 2 << u"Unknown option 'colour'."_s;
 }
@@ -202,6 +212,27 @@ void TestBrw2Css::matchesTheCodeWindow()
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--format <format>"));
     QCOMPARE(brw2css({u"--version"_s}).out, QByteArray("brw2css " BARWRIGHT_VERSION "\n"));
+}
+
+void TestBrw2Css::importsOldPages()
+{
+    // The colours of elements.brw, as an old page wrote them.
+    const QString page = m_folder.filePath(u"old.HTM"_s);
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(OldPage);
+    file.close();
+    const CodeOptions modern{CodeFormat::Modern, {}};
+    const Run run = brw2css({u"--report"_s, page});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out), BuildCode(schemeIn(m_elements), modern).value());
+    QVERIFY2(run.err.startsWith("A seven-colour scheme, 7 of its colours from the page.\n"
+                                "Line 2, BODY: scrollbar-face-color: #3366CC, applied.\n"),
+             run.err.constData());
+
+    const Run sheet = brw2css({u"--input=css"_s, u"-"_s}, "body { scrollbar-base-color: #4080c0 }");
+    QCOMPARE(sheet.err, QByteArray());
+    QCOMPARE(QString::fromUtf8(sheet.out), BuildCode(schemeIn(m_base), modern).value());
 }
 
 BARWRIGHT_TEST_MAIN(TestBrw2Css)

@@ -1,3 +1,4 @@
+#include "app/ImportReportWindow.h"
 #include "app/NoticeDialog.h"
 #include "color/ColorValues.h"
 #include "diagram/ScrollbarDiagram.h"
@@ -11,6 +12,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -489,6 +492,84 @@ private Q_SLOTS:
         QCOMPARE(texts(), before);
         QVERIFY(!SchemeChanged);
         QCOMPARE(shown(Face), 0xC0C0C0);
+    }
+
+    void importFromPage()
+    {
+        QVERIFY(WriteFile(inProgramDir(u"old.htm"_s),
+                          "<BODY STYLE=\"scrollbar-face-color: #123456\">\r\n"));
+        QVERIFY(WriteFile(inProgramDir(u"base.css"_s),
+                          "body { scrollbar-base-color: navy }\r\n"));
+        QVERIFY(WriteFile(inProgramDir(u"none.css"_s),
+                          "textarea { scrollbar-face-color: red }\r\n"));
+        QVERIFY(WriteFile(inProgramDir(u"junk.html"_s), QByteArray(4096, '\0')));
+        CurrentSchemeFile = inProgramDir(u"mine.brw"_s);
+        box(1)->put(u"#ABCDEF"_s);
+        QString heading;
+        QString report;
+        const auto readReport = [&] {
+            WhenModal<ImportReportWindow>([&](ImportReportWindow *shown) {
+                heading = shown->findChild<QLabel *>(u"lblHeading"_s)->text();
+                report = shown->reportText()->toPlainText();
+                QTest::mouseClick(shown->copyButton(), Qt::LeftButton);
+                QTest::mouseClick(shown->doneButton(), Qt::LeftButton);
+            });
+        };
+
+        platform().messageAnswers = {Result::Cancel};
+        trigger(u"mnuFileImport"_s);
+        QCOMPARE(platform().messageTitles(), QStringList{u"Save Changes?"_s});
+        QVERIFY(platform().fileDialogs.isEmpty());
+
+        platform().messageAnswers = {Result::No};
+        platform().fileAnswers = {inProgramDir(u"old.htm"_s)};
+        readReport();
+        trigger(u"mnuFileImport"_s);
+        QCOMPARE(platform().messages[1].text,
+                 u"You have made changes to the current color scheme. Would you like to save it "
+                 "before importing another?"_s);
+        QCOMPARE(platform().fileDialogs[0].title, u"Import from Page..."_s);
+        QCOMPARE(heading, u"The scrollbar colours of \"old.htm\" are now in the boxes."_s);
+        QVERIFY(report.contains(u"Line 1, BODY style attribute: scrollbar-face-color: #123456, "
+                                "applied."_s));
+        QCOMPARE(platform().clipboard, report);
+        QCOMPARE(box(0)->text(), u"#123456"_s);
+        QCOMPARE(box(1)->text(), u"#FFFFFF"_s); // the default scheme's
+        QCOMPARE(window()->diagram()->DiagramElementColor(0), 0x563412);
+        QCOMPARE(CurrentSchemeFile, inProgramDir(u"mine.brw"_s));
+        QVERIFY(SchemeChanged);
+
+        platform().messageAnswers = {Result::No};
+        platform().fileAnswers = {inProgramDir(u"base.css"_s)};
+        readReport();
+        trigger(u"mnuFileImport"_s);
+        QVERIFY(window()->baseColorCheck()->isChecked());
+        QCOMPARE(box(7)->text(), u"#000080"_s);
+        QVERIFY(window()->diagram()->examplePanel()->isVisibleTo(window()));
+
+        const SchemeTexts before = window()->schemeTexts();
+        SchemeChanged = false;
+        platform().fileAnswers = {inProgramDir(u"none.css"_s)};
+        readReport();
+        trigger(u"mnuFileImport"_s);
+        QCOMPARE(heading, u"\"none.css\" has no legacy scrollbar colours for the page. The scheme "
+                          "is unchanged."_s);
+        QVERIFY(report.contains(u"not the page's own scrollbar"_s));
+        QCOMPARE(window()->schemeTexts().texts, before.texts);
+        QVERIFY(!SchemeChanged);
+
+        const ModalWindowCatcher noReport(u"frmImportReport"_s);
+        for (const char *file : {"junk.html", "missing.html"}) {
+            platform().fileAnswers = {inProgramDir(QString::fromLatin1(file))};
+            trigger(u"mnuFileImport"_s);
+        }
+        QCOMPARE(platform().messages.size(), 5);
+        QCOMPARE(platform().messages[3].text,
+                 u"Could not import \"junk.html\": the file is not text."_s);
+        QCOMPARE(platform().messages[4].text, u"Could not import \"missing.html\": the file could "
+                                              "not be read (No such file or directory)."_s);
+        QCOMPARE(noReport.caught(), 0);
+        QCOMPARE(window()->schemeTexts().texts, before.texts);
     }
 };
 

@@ -1,8 +1,10 @@
 #include "output/CodeText.h"
+#include "support/OldPage.h"
 #include "support/RealBrowser.h"
 #include "support/ScrollbarPixels.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -53,6 +55,17 @@ QString sheet(const SchemeTexts &scheme, const QString &scope)
     return BuildCode(scheme, options).value_or(QString());
 }
 
+// The old page's legacy colours, brought forward by the converter into the sheet for the box.
+QString convertedOldPage()
+{
+    QProcess brw2css;
+    brw2css.start(QStringLiteral(BRW2CSS), {u"--input=html"_s, u"--scope=#box"_s, u"-"_s});
+    brw2css.write(OldPage);
+    brw2css.closeWriteChannel();
+    brw2css.waitForFinished(10000);
+    return QString::fromUtf8(brw2css.readAllStandardOutput());
+}
+
 } // namespace
 
 // The sheet for today's browsers, drawn by the real browsers: the bevel of Chromium and of
@@ -83,6 +96,8 @@ void TestModernSheetInBrowsers::drawsTheScheme_data()
         QTest::newRow(name + " whole page") << browser << elements << sheet(elements, {}) << true;
         QTest::newRow(name + " base colour") << browser << base << sheet(base, u"#box"_s) << true;
     }
+    QTest::newRow("chromium old page through brw2css")
+        << RealBrowser::Chromium << elements << convertedOldPage() << true;
     // Sheets that must fail the checks: the classic properties alone, and Chromium's rule that
     // scrollbar-color on an ancestor turns the bevelled rules off.
     QTest::newRow("chromium classic block") << RealBrowser::Chromium << elements

@@ -1,3 +1,4 @@
+#include "app/ImportReportWindow.h"
 #include "app/NoticeDialog.h"
 #include "capture/CaptureWindow.h"
 #include "output/CodeWindow.h"
@@ -40,6 +41,9 @@ void TestAccessibleNames::everyItemNamedOnce_data()
     });
     QTest::newRow("about") << WindowMaker(
         [](MainWindow &main) -> QWidget * { return new AboutWindow(&main); });
+    QTest::newRow("import report") << WindowMaker([](MainWindow &main) -> QWidget * {
+        return new ImportReportWindow(u"Heading"_s, u"Line 1"_s, main.platform(), &main);
+    });
     QTest::newRow("notice") << WindowMaker([](MainWindow &main) -> QWidget * {
         return new NoticeDialog(u"Some notice."_s, u"Show Message 9"_s,
                                 {QSize(4800, 2850), QRect(180, 270, 480, 480),

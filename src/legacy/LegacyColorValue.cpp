@@ -1,0 +1,117 @@
+#include "LegacyColorValue.h"
+
+#include "app/ElementTable.h"
+
+#include <QColor>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct SystemColor
+{
+    QStringView keyword;
+    int element;
+};
+
+// The keywords for the parts a classic scrollbar is drawn with.
+constexpr SystemColor SystemColors[] = {
+    {u"ButtonFace", FaceElement},
+    {u"ThreeDFace", FaceElement},
+    {u"ButtonText", ArrowElement},
+    {u"ButtonHighlight", HighlightElement},
+    {u"ThreeDHighlight", HighlightElement},
+    {u"ThreeDLightShadow", Light3DElement},
+    {u"ButtonShadow", ShadowElement},
+    {u"ThreeDShadow", ShadowElement},
+    {u"ThreeDDarkShadow", DarkShadowElement},
+    {u"Scrollbar", TrackElement},
+};
+
+QString colorText(int red, int green, int blue)
+{
+    return u"#%1"_s.arg((red << 16) | (green << 8) | blue, 6, 16, QChar(u'0')).toUpper();
+}
+
+bool isHexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
+}
+
+std::optional<QString> hexColor(QStringView digits)
+{
+    if (!std::all_of(digits.begin(), digits.end(), isHexDigit))
+        return std::nullopt;
+    if (digits.size() == 6)
+        return u'#' + digits.toString().toUpper();
+    if (digits.size() == 3) {
+        QString text(u"#"_s);
+        for (QChar c : digits)
+            text += QString(2, c.toUpper());
+        return text;
+    }
+    return std::nullopt;
+}
+
+// One channel of rgb(): a number from 0 to 255 or a percentage, clamped to the range.
+std::optional<int> channel(QStringView text)
+{
+    const bool percent = text.endsWith(u'%');
+    bool ok = false;
+    const double value = (percent ? text.chopped(1) : text).toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    const double scaled = percent ? value * 255.0 / 100.0 : value;
+    return int(std::lround(std::clamp(scaled, 0.0, 255.0)));
+}
+
+std::optional<QString> rgbColor(QStringView arguments)
+{
+    QString spaced = arguments.toString();
+    spaced.replace(u',', u' ');
+    const QStringList parts = spaced.split(u' ', Qt::SkipEmptyParts);
+    if (parts.size() != 3)
+        return std::nullopt;
+    int values[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const std::optional<int> value = channel(parts[i]);
+        if (!value)
+            return std::nullopt;
+        values[i] = *value;
+    }
+    return colorText(values[0], values[1], values[2]);
+}
+
+std::optional<QString> namedColor(QStringView name)
+{
+    for (const SystemColor &system : SystemColors) {
+        if (name.compare(system.keyword, Qt::CaseInsensitive) == 0)
+            return QString::fromUtf16(SchemeElements[size_t(system.element)].defaultText);
+    }
+    const QColor color = QColor::fromString(name);
+    if (!color.isValid() || color.alpha() != 255) // "transparent" is no scrollbar colour
+        return std::nullopt;
+    return colorText(color.red(), color.green(), color.blue());
+}
+
+} // namespace
+
+std::optional<QString> LegacyColorText(QStringView value)
+{
+    const QStringView text = value.trimmed();
+    if (text.startsWith(u'#'))
+        return hexColor(text.sliced(1));
+    if (text.startsWith(u"rgb(", Qt::CaseInsensitive) && text.endsWith(u')'))
+        return rgbColor(text.sliced(4).chopped(1));
+    if (!text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+            return c.unicode() < 128 && c.isLetter();
+        })) {
+        if (std::optional<QString> named = namedColor(text))
+            return named;
+    }
+    return hexColor(text);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+// What an old page's text is: an HTML page, whose STYLE elements and style attributes hold
+// style rules, or a style sheet.
+enum class LegacySource { Html, Css };
+
+// One legacy scrollbar colour property found in a page.
+struct LegacyDeclaration
+{
+    int line = 0;
+    QString where; // the rule's selector, or the element whose style attribute holds it
+    bool forPage = false; // whether it colours the page's own scrollbar (html, body, :root)
+    int index = 0; // the element index, BaseColorIndex for the base colour: the property
+    QString value; // as written, without "!important"
+};
+
+// The property's name in lower case, by element index; the base colour's at BaseColorIndex.
+QStringView LegacyPropertyName(int index);
+
+// The legacy scrollbar colour properties of a page in UTF-8 (or any code page that keeps ASCII
+// as it is), in document order, in any letter case.
+// Comments, "<!--" and "-->" around rules, "!important" and any whitespace are allowed; rules
+// inside @media and @supports count, other at-rules and scripts do not. Runs in time linear in
+// the length of the text.
+QList<LegacyDeclaration> FindLegacyDeclarations(QByteArrayView text, LegacySource source);
