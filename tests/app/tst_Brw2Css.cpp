@@ -127,44 +127,35 @@ void TestBrw2Css::refusesWithoutOutput_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
 
+    const auto row = [](const char *name, const QStringList &arguments, const QByteArray &file,
+                        int exitCode, const QString &message) {
+        QTest::newRow(name) << arguments << file << exitCode << message;
+    };
     const QByteArray good = ElementFile;
-    QTest::newRow("missing file") << QStringList{u"nowhere.brw"_s} << good << 1
-                                  << u"nowhere.brw: cannot be read"_s;
-    QTest::newRow("wrong header") << QStringList{u"bad.brw"_s}
-                                  << QByteArray(good).replace("Barwright", "barwright") << 1
-                                  << u"bad.brw: is not a Barwright color scheme file"_s;
-    QTest::newRow("empty file") << QStringList{u"bad.brw"_s} << QByteArray() << 1
-                                << u"bad.brw: is not a Barwright color scheme file"_s;
-    QTest::newRow("incomplete colour")
-        << QStringList{u"bad.brw"_s} << QByteArray(good).replace("#8844FF", "#8844") << 1
-        << u"bad.brw: [Colors] Value 3 is \"#8844\", not a color"_s;
-    QTest::newRow("missing base colour")
-        << QStringList{u"bad.brw"_s} << QByteArray(BaseFile).replace("Value=#4080C0", "") << 1
-        << u"bad.brw: [Color] Value is \"\", not a color"_s;
-    QTest::newRow("junk on standard input")
-        << QStringList{u"-"_s} << good << 1 << u"-: is not a Barwright color scheme file"_s;
-    QTest::newRow("unknown format")
-        << QStringList{u"--format=xml"_s, u"bad.brw"_s} << good << 2 << u"unknown format \"xml\""_s;
-    QTest::newRow("width too small") << QStringList{u"--width=7"_s, u"bad.brw"_s} << good << 2
-                                     << u"the width must be a whole number from 8 to 32"_s;
-    QTest::newRow("width not a number") << QStringList{u"--width=1e1"_s, u"bad.brw"_s} << good << 2
-                                        << u"the width must be a whole number from 8 to 32"_s;
-    QTest::newRow("unsafe scope") << QStringList{u"--scope=a{x}"_s, u"bad.brw"_s} << good << 2
-                                  << u"\"a{x}\" cannot be the scope"_s;
-    QTest::newRow("no file") << QStringList() << good << 2
-                             << u"name one scheme file, or - for standard input"_s;
-    QTest::newRow("two files") << QStringList{u"bad.brw"_s, u"bad.brw"_s} << good << 2
-                               << u"name one scheme file, or - for standard input"_s;
-    QTest::newRow("page without legacy colours")
-        << QStringList{u"--input=html"_s, u"-"_s} << good << 1
-        << u"-: no legacy scrollbar colors for the page"_s;
-    QTest::newRow("binary page") << QStringList{u"--input=css"_s, u"bad.brw"_s}
-                                 << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << 1
-                                 << u"bad.brw: the file is not text"_s;
-    QTest::newRow("unknown input")
-        << QStringList{u"--input=xml"_s, u"bad.brw"_s} << good << 2 << u"unknown input \"xml\""_s;
-    QTest::newRow("unknown option")
-        << QStringList{u"--colour"_s, u"bad.brw"_s} << good << 2 << u"Unknown option 'colour'."_s;
+    const QString notScheme = u"bad.brw: is not a Barwright color scheme file"_s;
+    const QString badWidth = u"the width must be a whole number from 8 to 32"_s;
+    const QString oneFile = u"name one scheme file, or - for standard input"_s;
+    const QStringList bad{u"bad.brw"_s};
+    row("missing file", {u"nowhere.brw"_s}, good, 1, u"nowhere.brw: cannot be read"_s);
+    row("wrong header", bad, QByteArray(good).replace("Barwright", "barwright"), 1, notScheme);
+    row("empty file", bad, {}, 1, notScheme);
+    row("incomplete colour", bad, QByteArray(good).replace("#8844FF", "#8844"), 1,
+        u"bad.brw: [Colors] Value 3 is \"#8844\", not a color"_s);
+    row("missing base colour", bad, QByteArray(BaseFile).replace("Value=#4080C0", ""), 1,
+        u"bad.brw: [Color] Value is \"\", not a color"_s);
+    row("junk on standard input", {u"-"_s}, good, 1, u"-: is not a Barwright color scheme file"_s);
+    row("unknown format", {u"--format=xml"_s, bad[0]}, good, 2, u"unknown format \"xml\""_s);
+    row("width too small", {u"--width=7"_s, bad[0]}, good, 2, badWidth);
+    row("width not a number", {u"--width=1e1"_s, bad[0]}, good, 2, badWidth);
+    row("unsafe scope", {u"--scope=a{x}"_s, bad[0]}, good, 2, u"\"a{x}\" cannot be the scope"_s);
+    row("no file", {}, good, 2, oneFile);
+    row("two files", {bad[0], bad[0]}, good, 2, oneFile);
+    row("page without legacy colours", {u"--input=html"_s, u"-"_s}, good, 1,
+        u"-: no legacy scrollbar colors for the page"_s);
+    row("binary page", {u"--input=css"_s, bad[0]},
+        QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 1, u"bad.brw: the file is not text"_s);
+    row("unknown input", {u"--input=xml"_s, bad[0]}, good, 2, u"unknown input \"xml\""_s);
+    row("unknown option", {u"--colour"_s, bad[0]}, good, 2, u"Unknown option 'colour'."_s);
 }
 
 void TestBrw2Css::refusesWithoutOutput()

@@ -1,143 +1,121 @@
 #include "color/ColorValues.h"
 #include "diagram/ScrollbarDiagram.h"
 #include "support/FakePortal.h"
-#include "support/MainWindowFixture.h"
+#include "support/MainWindowTest.h"
 #include "support/PrivateSessionBus.h"
 #include "support/TestMain.h"
-#include "toolkit/EntryBox.h"
-
-#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
 // The capture buttons in a Wayland session: the colour comes from the desktop portal, here a
 // stand-in on a private session bus, and no capture window is shown.
-class TestPortalCapture : public QObject
+class TestPortalCapture : public MainWindowTest
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void answers_data();
-    void answers();
-    void noPortalGivesTheMessage();
-    void unansweredPickLeavesTheProgramResponsive();
-
 private:
-    MainWindow *main() const { return m_fixture->window.get(); }
-    EntryBox *box(int index) const { return main()->entryBox(index); }
-    void pressCapture(int index);
+    void pressCapture(int index) const
+    {
+        QTest::mouseClick(button(u"cmdCC"_s + QString::number(index)), Qt::LeftButton);
+    }
     // A capture window would disable and minimize the main window.
-    bool noCaptureWindow() const { return main()->isEnabled() && !main()->isMinimized(); }
+    bool noCaptureWindow() const { return window()->isEnabled() && !window()->isMinimized(); }
 
     PrivateSessionBus m_bus;
     std::unique_ptr<FakePortal> m_portal;
-    std::unique_ptr<MainWindowFixture> m_fixture;
-};
 
-void TestPortalCapture::initTestCase()
-{
-    QVERIFY(m_bus.start());
-    // As under XWayland: the session is Wayland's though Qt draws elsewhere.
-    qputenv("XDG_SESSION_TYPE", "wayland");
-}
-
-void TestPortalCapture::init()
-{
-    m_portal = std::make_unique<FakePortal>();
-    QVERIFY(m_portal->start());
-    m_fixture = std::make_unique<MainWindowFixture>();
-    QVERIFY(m_fixture->open());
-}
-
-void TestPortalCapture::cleanup()
-{
-    m_fixture.reset();
-    m_portal.reset();
-}
-
-void TestPortalCapture::pressCapture(int index)
-{
-    QTest::mouseClick(main()->findChild<QPushButton *>(u"cmdCC"_s + QString::number(index)),
-                      Qt::LeftButton);
-}
-
-void TestPortalCapture::answers_data()
-{
-    QTest::addColumn<uint>("response");
-    QTest::addColumn<QList<double>>("color");
-    QTest::addColumn<QString>("expected"); // empty: nothing changes
-
-    QTest::newRow("picked") << 0u << QList<double>{0.2, 0.4, 0.6} << u"#336699"_s;
-    QTest::newRow("rounded and kept in range")
-        << 0u << QList<double>{1.5, -0.2, 0.5} << u"#FF0080"_s;
-    QTest::newRow("cancelled") << 1u << QList<double>{0.2, 0.4, 0.6} << QString();
-    QTest::newRow("ended otherwise") << 2u << QList<double>{0.2, 0.4, 0.6} << QString();
-}
-
-void TestPortalCapture::answers()
-{
-    QFETCH(uint, response);
-    QFETCH(QList<double>, color);
-    QFETCH(QString, expected);
-    constexpr int Highlight = 2;
-    m_portal->answer = FakePortal::Answer{response, color[0], color[1], color[2]};
-    const QString before = box(Highlight)->text();
-    const int diagramBefore = m_fixture->diagram->DiagramElementColor(Highlight);
-    main()->entryBox(0)->setFocus();
-
-    pressCapture(Highlight);
-    QTRY_COMPARE(m_portal->calls.size(), 1);
-    QVERIFY(!m_portal->calls[0].token.isEmpty());
-    QCOMPARE(m_portal->calls[0].parentWindow, QString()); // offscreen: no window to name
-    QVERIFY(noCaptureWindow());
-
-    if (expected.isEmpty()) {
-        QTRY_COMPARE(m_portal->responses, 1);
-        FakePortal::waitForAnswersHandled();
-        QCOMPARE(box(Highlight)->text(), before);
-        QCOMPARE(m_fixture->diagram->DiagramElementColor(Highlight), diagramBefore);
-        QVERIFY(!box(Highlight)->hasFocus());
-        return;
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_bus.start());
+        // As under XWayland: the session is Wayland's though Qt draws elsewhere.
+        qputenv("XDG_SESSION_TYPE", "wayland");
     }
-    QTRY_COMPARE(box(Highlight)->text(), expected);
-    QVERIFY(box(Highlight)->hasFocus());
-    QCOMPARE(box(Highlight)->selectedText(), expected);
-    QCOMPARE(m_fixture->diagram->DiagramElementColor(Highlight), HexToColor(expected));
-    QVERIFY(m_fixture->diagram->accessibleDescription().contains(u"Highlight Color "_s + expected));
-}
+    void init()
+    {
+        m_portal = std::make_unique<FakePortal>();
+        QVERIFY(m_portal->start());
+        MainWindowTest::init();
+    }
+    void cleanup()
+    {
+        MainWindowTest::cleanup();
+        m_portal.reset();
+    }
 
-void TestPortalCapture::noPortalGivesTheMessage()
-{
-    m_portal.reset();
-    pressCapture(0);
-    QTRY_COMPARE(m_fixture->platform.messages.size(), 1);
-    QVERIFY(m_fixture->platform.messages[0].text.contains(u"xdg-desktop-portal-gnome"_s));
-    QVERIFY(m_fixture->platform.messages[0].text.contains(u"xdg-desktop-portal-kde"_s));
-    QVERIFY(noCaptureWindow());
-}
+    void answers_data()
+    {
+        QTest::addColumn<uint>("response");
+        QTest::addColumn<QList<double>>("color");
+        QTest::addColumn<QString>("expected"); // empty: nothing changes
+        QTest::newRow("picked") << 0u << QList<double>{0.2, 0.4, 0.6} << u"#336699"_s;
+        QTest::newRow("rounded and kept in range")
+            << 0u << QList<double>{1.5, -0.2, 0.5} << u"#FF0080"_s;
+        QTest::newRow("cancelled") << 1u << QList<double>{0.2, 0.4, 0.6} << QString();
+        QTest::newRow("ended otherwise") << 2u << QList<double>{0.2, 0.4, 0.6} << QString();
+    }
 
-void TestPortalCapture::unansweredPickLeavesTheProgramResponsive()
-{
-    pressCapture(0);
-    QTRY_COMPARE(m_portal->calls.size(), 1);
-    QVERIFY(noCaptureWindow());
-    box(1)->setFocus();
-    box(1)->selectAll();
-    QTest::keyClicks(box(1), u"123456"_s);
-    QCOMPARE(box(1)->text(), u"#123456"_s);
+    void answers()
+    {
+        QFETCH(uint, response);
+        QFETCH(QList<double>, color);
+        QFETCH(QString, expected);
+        constexpr int Highlight = 2;
+        m_portal->answer = FakePortal::Answer{response, color[0], color[1], color[2]};
+        const QString before = box(Highlight)->text();
+        const int diagramBefore = diagram()->DiagramElementColor(Highlight);
+        box(0)->setFocus();
 
-    // Asked again, the new pick is answered and delivered.
-    m_portal->answer = FakePortal::Answer{0, 0, 0, 1};
-    pressCapture(0);
-    QTRY_COMPARE(m_portal->calls.size(), 2);
-    QVERIFY(m_portal->calls[1].token != m_portal->calls[0].token);
-    QTRY_COMPARE(box(0)->text(), u"#0000FF"_s);
-    QVERIFY(m_fixture->platform.messages.isEmpty());
-}
+        pressCapture(Highlight);
+        QTRY_COMPARE(m_portal->calls.size(), 1);
+        QVERIFY(!m_portal->calls[0].token.isEmpty());
+        QCOMPARE(m_portal->calls[0].parentWindow, QString()); // offscreen: no window to name
+        QVERIFY(noCaptureWindow());
+
+        if (expected.isEmpty()) {
+            QTRY_COMPARE(m_portal->responses, 1);
+            FakePortal::waitForAnswersHandled();
+            QCOMPARE(box(Highlight)->text(), before);
+            QCOMPARE(diagram()->DiagramElementColor(Highlight), diagramBefore);
+            QVERIFY(!box(Highlight)->hasFocus());
+            return;
+        }
+        QTRY_COMPARE(box(Highlight)->text(), expected);
+        QVERIFY(box(Highlight)->hasFocus());
+        QCOMPARE(box(Highlight)->selectedText(), expected);
+        QCOMPARE(diagram()->DiagramElementColor(Highlight), HexToColor(expected));
+        QVERIFY(diagram()->accessibleDescription().contains(u"Highlight Color "_s + expected));
+    }
+
+    void noPortalGivesTheMessage()
+    {
+        m_portal.reset();
+        pressCapture(0);
+        QTRY_COMPARE(platform().messages.size(), 1);
+        QVERIFY(platform().messages[0].text.contains(u"xdg-desktop-portal-gnome"_s));
+        QVERIFY(platform().messages[0].text.contains(u"xdg-desktop-portal-kde"_s));
+        QVERIFY(noCaptureWindow());
+    }
+
+    void unansweredPickLeavesTheProgramResponsive()
+    {
+        pressCapture(0);
+        QTRY_COMPARE(m_portal->calls.size(), 1);
+        QVERIFY(noCaptureWindow());
+        box(1)->setFocus();
+        box(1)->selectAll();
+        QTest::keyClicks(box(1), u"123456"_s);
+        QCOMPARE(box(1)->text(), u"#123456"_s);
+
+        // Asked again, the new pick is answered and delivered.
+        m_portal->answer = FakePortal::Answer{0, 0, 0, 1};
+        pressCapture(0);
+        QTRY_COMPARE(m_portal->calls.size(), 2);
+        QVERIFY(m_portal->calls[1].token != m_portal->calls[0].token);
+        QTRY_COMPARE(box(0)->text(), u"#0000FF"_s);
+        QVERIFY(platform().messages.isEmpty());
+    }
+};
 
 BARWRIGHT_TEST_MAIN(TestPortalCapture)
 #include "tst_PortalCapture.moc"

