@@ -1,7 +1,7 @@
 #include "output/CodeText.h"
 #include "output/StyleBlock.h"
+#include "support/ScriptedPlatform.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -35,11 +35,14 @@ QString block(const QString &sheet, const QString &head)
 
 } // namespace
 
-class TestModernStyleSheet : public QObject
+// The code for pages, in each of its formats: pure functions of the scheme.
+class TestCodeText : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void classicBlockTakesTextsVerbatim();
+    void checkLooksAtLengthsOfTheModesTextsOnly();
     void derivesColorsFromTheBase_data();
     void derivesColorsFromTheBase();
     void measuresContrast_data();
@@ -51,7 +54,61 @@ private Q_SLOTS:
     void formatsShareOneImplementation();
 };
 
-void TestModernStyleSheet::derivesColorsFromTheBase_data()
+void TestCodeText::classicBlockTakesTextsVerbatim()
+{
+    SchemeTexts scheme = defaultScheme();
+    scheme.texts[ArrowElement] = u"#000000"_s;
+    const QString block = BuildStyleBlock(scheme);
+    QCOMPARE(block.size(), 292);
+    QCOMPARE(block,
+             u"<STYLE type=\"text/css\">\r\n<!--\r\nBODY {\r\n"
+             "scrollbar-face-color:#C0C0C0;\r\n"
+             "scrollbar-highlight-color:#FFFFFF;\r\n"
+             "scrollbar-3dlight-color:#C0C0C0;\r\n"
+             "scrollbar-darkshadow-color:#000000;\r\n"
+             "scrollbar-shadow-color:#808080;\r\n"
+             "scrollbar-arrow-color:#000000;\r\n"
+             "scrollbar-track-color:#E0E0E0;\r\n"
+             "}\r\n-->\r\n</STYLE>\r\n"_s);
+
+    // Whatever the boxes hold goes in as it stands; a base-colour block has its one line.
+    scheme.texts[TrackElement] = u"#c0c0c0"_s;
+    scheme.texts[ShadowElement] = u"#GGGGGG"_s;
+    const QString verbatim = BuildStyleBlock(scheme);
+    QVERIFY(verbatim.contains(u"scrollbar-track-color:#c0c0c0;\r\n"_s));
+    QVERIFY(verbatim.contains(u"scrollbar-shadow-color:#GGGGGG;\r\n"_s));
+    QVERIFY(!verbatim.contains(u"base"_s));
+    scheme.baseColor = true;
+    scheme.texts[BaseColorIndex] = u"#336699"_s;
+    QCOMPARE(BuildStyleBlock(scheme),
+             u"<STYLE type=\"text/css\">\r\n<!--\r\nBODY {\r\n"
+             "scrollbar-base-color:#336699;\r\n}\r\n-->\r\n</STYLE>\r\n"_s);
+}
+
+void TestCodeText::checkLooksAtLengthsOfTheModesTextsOnly()
+{
+    ScriptedPlatform platform;
+    SchemeTexts scheme = defaultScheme();
+    QVERIFY(CheckStyleInput(scheme, platform, nullptr)); // the base box's "#" is not looked at
+    SchemeTexts base;
+    base.baseColor = true;
+    base.texts[BaseColorIndex] = u"#GGGGGG"_s; // only the length counts
+    QVERIFY(CheckStyleInput(base, platform, nullptr));
+    QVERIFY(platform.messages.isEmpty());
+
+    scheme.texts[Light3DElement] = u"#C0C0"_s;
+    scheme.texts[DarkShadowElement].clear();
+    QVERIFY(!CheckStyleInput(scheme, platform, nullptr));
+    scheme.baseColor = true;
+    QVERIFY(!CheckStyleInput(scheme, platform, nullptr));
+    QCOMPARE(platform.messages.size(), 2); // one each: the first failing box ends the check
+    QCOMPARE(platform.messages[0].title, u"Error"_s);
+    QCOMPARE(platform.messages[0].style, 48);
+    QVERIFY(platform.messages[0].text.endsWith(u"to choose a color for all elements."_s));
+    QVERIFY(platform.messages[1].text.endsWith(u"to choose a base color."_s));
+}
+
+void TestCodeText::derivesColorsFromTheBase_data()
 {
     QTest::addColumn<QRgb>("base");
     QTest::addColumn<SchemeColors>("expected"); // face arrow highlight 3dlight shadow dark track
@@ -68,7 +125,7 @@ void TestModernStyleSheet::derivesColorsFromTheBase_data()
                                         0xFF000000, 0xFFFFFFFF});
 }
 
-void TestModernStyleSheet::derivesColorsFromTheBase()
+void TestCodeText::derivesColorsFromTheBase()
 {
     QFETCH(QRgb, base);
     QFETCH(SchemeColors, expected);
@@ -80,7 +137,7 @@ void TestModernStyleSheet::derivesColorsFromTheBase()
     QCOMPARE(ResolveSchemeColors(scheme)->rgb, expected.rgb);
 }
 
-void TestModernStyleSheet::measuresContrast_data()
+void TestCodeText::measuresContrast_data()
 {
     QTest::addColumn<QRgb>("first");
     QTest::addColumn<QRgb>("second");
@@ -95,7 +152,7 @@ void TestModernStyleSheet::measuresContrast_data()
     QTest::newRow("pure red on black") << qRgb(255, 0, 0) << qRgb(0, 0, 0) << 5.252;
 }
 
-void TestModernStyleSheet::measuresContrast()
+void TestCodeText::measuresContrast()
 {
     QFETCH(QRgb, first);
     QFETCH(QRgb, second);
@@ -104,7 +161,7 @@ void TestModernStyleSheet::measuresContrast()
              qPrintable(QString::number(ContrastRatio(first, second))));
 }
 
-void TestModernStyleSheet::acceptsOnlySafeScopes_data()
+void TestCodeText::acceptsOnlySafeScopes_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("scope"); // empty: refused
@@ -119,14 +176,14 @@ void TestModernStyleSheet::acceptsOnlySafeScopes_data()
             << bad << QString();
 }
 
-void TestModernStyleSheet::acceptsOnlySafeScopes()
+void TestCodeText::acceptsOnlySafeScopes()
 {
     QFETCH(QString, text);
     QFETCH(QString, scope);
     QCOMPARE(ScopeSelector(text).value_or(QString()), scope);
 }
 
-void TestModernStyleSheet::sheetKeepsEachBrowserToItsBranch_data()
+void TestCodeText::sheetKeepsEachBrowserToItsBranch_data()
 {
     QTest::addColumn<QString>("scope");
     QTest::addColumn<int>("width");
@@ -145,7 +202,7 @@ void TestModernStyleSheet::sheetKeepsEachBrowserToItsBranch_data()
         << u"scrollbar-color: var(--scrollbar-face) var(--scrollbar-track);\r\n  }"_s;
 }
 
-void TestModernStyleSheet::sheetKeepsEachBrowserToItsBranch()
+void TestCodeText::sheetKeepsEachBrowserToItsBranch()
 {
     QFETCH(QString, scope);
     QFETCH(int, width);
@@ -186,7 +243,7 @@ void TestModernStyleSheet::sheetKeepsEachBrowserToItsBranch()
     QVERIFY(block(css, heads[2]).contains(u"--scrollbar-face: ButtonFace;"_s));
 }
 
-void TestModernStyleSheet::formatsShareOneImplementation()
+void TestCodeText::formatsShareOneImplementation()
 {
     SchemeTexts scheme = defaultScheme();
     const QString classic = BuildStyleBlock(scheme);
@@ -210,5 +267,5 @@ void TestModernStyleSheet::formatsShareOneImplementation()
     QVERIFY(!CodeFormatFromName(u"Modern"_s));
 }
 
-QTEST_GUILESS_MAIN(TestModernStyleSheet)
-#include "tst_ModernStyleSheet.moc"
+QTEST_GUILESS_MAIN(TestCodeText)
+#include "tst_CodeText.moc"
