@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include <cmath>
@@ -164,14 +165,23 @@ QLayout *CodeWindow::buildOptions()
     m_scope->setAccessibleName(tr("Scope selector"));
     m_scope->setPlaceholderText(tr("a CSS selector, such as .sidebar"));
     (m_options.modern.scope.isEmpty() ? m_wholePage : m_selector)->setChecked(true);
-    connect(m_wholePage, &QRadioButton::clicked, this, &CodeWindow::chooseWholePage);
-    connect(m_selector, &QRadioButton::clicked, this, [this] {
+    // Toggled, not clicked: the arrow keys move between the two as well.
+    connect(m_wholePage, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            chooseWholePage();
+    });
+    connect(m_selector, &QRadioButton::toggled, this, [this](bool on) {
+        if (!on)
+            return;
         m_scope->setFocus();
         if (!m_scope->text().trimmed().isEmpty())
             applyScope();
     });
-    // Typing a selector chooses it as the scope.
-    connect(m_scope, &QLineEdit::textEdited, m_selector, [this] { m_selector->setChecked(true); });
+    // Typing a selector chooses it as the scope, once the typing is finished.
+    connect(m_scope, &QLineEdit::textEdited, m_selector, [this] {
+        const QSignalBlocker quiet(m_selector);
+        m_selector->setChecked(true);
+    });
     connect(m_scope, &QLineEdit::editingFinished, this, &CodeWindow::applyScope);
 
     m_width = new QSpinBox(this);

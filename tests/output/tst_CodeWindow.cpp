@@ -101,6 +101,15 @@ void TestCodeWindow::formatAndOptionsAreRememberedAndChecked()
         window.widthField()->setValue(10);
         QCOMPARE(platform().messages.size(), 1);
         QVERIFY(window.codeText()->toPlainText().contains(u".sidebar::-webkit-scrollbar {"_s));
+        // The arrow keys move the scope between the whole page and the element.
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.selectorChoice()->setFocus();
+        QTest::keyClick(window.selectorChoice(), Qt::Key_Left);
+        QVERIFY(window.codeText()->toPlainText().startsWith(u"<style>\n:root {"_s));
+        QTest::keyClick(window.wholePageChoice(), Qt::Key_Right);
+        QVERIFY(window.codeText()->toPlainText().contains(u".sidebar::-webkit-scrollbar {"_s));
     }
     // The next opening starts from the choices; an incomplete colour gives no code to copy.
     scheme.texts[ShadowElement] = u"#80"_s;
