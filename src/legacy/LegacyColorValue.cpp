@@ -1,6 +1,7 @@
 #include "LegacyColorValue.h"
 
 #include "app/ElementTable.h"
+#include "output/SchemeColors.h"
 
 #include <QColor>
 
@@ -31,20 +32,9 @@ constexpr SystemColor SystemColors[] = {
     {u"Scrollbar", TrackElement},
 };
 
-QString colorText(int red, int green, int blue)
-{
-    return u"#%1"_s.arg((red << 16) | (green << 8) | blue, 6, 16, QChar(u'0')).toUpper();
-}
-
-bool isHexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
-}
-
 std::optional<QString> hexColor(QStringView digits)
 {
-    if (!std::all_of(digits.begin(), digits.end(), isHexDigit))
+    if (!std::all_of(digits.begin(), digits.end(), IsHexDigit))
         return std::nullopt;
     if (digits.size() == 6)
         return u'#' + digits.toString().toUpper();
@@ -83,7 +73,7 @@ std::optional<QString> rgbColor(QStringView arguments)
             return std::nullopt;
         values[i] = *value;
     }
-    return colorText(values[0], values[1], values[2]);
+    return ColorText(qRgb(values[0], values[1], values[2]));
 }
 
 std::optional<QString> namedColor(QStringView name)
@@ -95,7 +85,7 @@ std::optional<QString> namedColor(QStringView name)
     const QColor color = QColor::fromString(name);
     if (!color.isValid() || color.alpha() != 255) // "transparent" is no scrollbar colour
         return std::nullopt;
-    return colorText(color.red(), color.green(), color.blue());
+    return ColorText(color.rgb());
 }
 
 } // namespace

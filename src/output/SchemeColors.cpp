@@ -1,5 +1,6 @@
 #include "SchemeColors.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -31,17 +32,19 @@ bool usedByMode(const SchemeTexts &scheme, int index)
 
 } // namespace
 
+bool IsHexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F') || (u >= u'a' && u <= u'f');
+}
+
 std::optional<QRgb> ParseColorText(const QString &text)
 {
     if (text.size() != ColorTextLength || !text.startsWith(u'#'))
         return std::nullopt;
-    for (const QChar c : QStringView(text).mid(1)) {
-        const char16_t u = c.unicode();
-        const bool digit
-            = (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F') || (u >= u'a' && u <= u'f');
-        if (!digit)
-            return std::nullopt;
-    }
+    const QStringView digits = QStringView(text).mid(1);
+    if (!std::all_of(digits.begin(), digits.end(), IsHexDigit))
+        return std::nullopt;
     return qRgb(text.mid(1, 2).toInt(nullptr, 16), text.mid(3, 2).toInt(nullptr, 16),
                 text.mid(5, 2).toInt(nullptr, 16));
 }

@@ -16,6 +16,9 @@ struct SchemeColors
     QRgb operator[](ElementIndex element) const { return rgb[size_t(element)]; }
 };
 
+// 0 to 9 and A to F in either case.
+bool IsHexDigit(QChar c);
+
 // "#" and six hexadecimal digits in either case; nothing for any other text.
 std::optional<QRgb> ParseColorText(const QString &text);
 
