@@ -38,16 +38,6 @@ bool copyStandardInput(QTemporaryFile &copy)
     return bytes.size() <= SchemeSizeLimit && copy.write(bytes) == bytes.size() && copy.flush();
 }
 
-SchemeTexts schemeTexts(const SchemeFileContent &content)
-{
-    SchemeTexts scheme;
-    scheme.baseColor = content.baseColor;
-    scheme.texts[BaseColorIndex] = content.baseText;
-    for (int i = 0; i < ElementCount; ++i)
-        scheme.texts[size_t(i)] = content.elementTexts[size_t(i)];
-    return scheme;
-}
-
 QString valueName(const SchemeTexts &scheme, int index)
 {
     return scheme.baseColor ? u"[Color] Value"_s : u"[Colors] Value "_s + QString::number(index);
@@ -65,7 +55,7 @@ std::optional<SchemeTexts> readScheme(const QString &path, QString &error)
         error = u"is not a Barwright color scheme file"_s;
         return std::nullopt;
     }
-    const SchemeTexts scheme = schemeTexts(ReadSchemeFile(path));
+    const SchemeTexts scheme = SchemeTextsOf(ReadSchemeFile(path));
     if (const std::optional<int> index = FirstIncompleteColor(scheme)) {
         error = valueName(scheme, *index) + u" is \""_s + scheme.texts[size_t(*index)]
             + u"\", not a color"_s;

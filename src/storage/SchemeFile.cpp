@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -92,6 +94,15 @@ SchemeFileContent ReadSchemeFile(const QString &path)
             content.elementTexts[size_t(i)] = read(u"Colors"_s, elementKey(i));
     }
     return content;
+}
+
+SchemeTexts SchemeTextsOf(const SchemeFileContent &content)
+{
+    SchemeTexts scheme;
+    scheme.baseColor = content.baseColor;
+    scheme.texts[BaseColorIndex] = content.baseText;
+    std::copy(content.elementTexts.begin(), content.elementTexts.end(), scheme.texts.begin());
+    return scheme;
 }
 
 QString WriteSchemeFile(const QString &path, const SchemeTexts &scheme)

@@ -29,6 +29,9 @@ struct SchemeFileContent
 // The values of a scheme file; absent ones read as empty texts.
 SchemeFileContent ReadSchemeFile(const QString &path);
 
+// The file's values as the eight texts of a scheme.
+SchemeTexts SchemeTextsOf(const SchemeFileContent &content);
+
 // Writes a scheme file anew, replacing the file only once the new one is complete. Returns the
 // system's description of a failure, or an empty text.
 QString WriteSchemeFile(const QString &path, const SchemeTexts &scheme);

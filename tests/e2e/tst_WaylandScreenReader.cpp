@@ -2,6 +2,7 @@
 #include "support/FakePortal.h"
 #include "support/PrivateSessionBus.h"
 #include "support/ProgramProcess.h"
+#include "support/TestHelpers.h"
 #include "support/TestMain.h"
 
 #include <QDBusConnectionInterface>
@@ -23,7 +24,6 @@ private Q_SLOTS:
 
 private:
     static QString screenReader(const QStringList &arguments);
-    static void stop(QProcess &process);
 
     QTemporaryDir m_runtimeDir;
     PrivateSessionBus m_bus;
@@ -56,19 +56,9 @@ void TestWaylandScreenReader::initTestCase()
 
 void TestWaylandScreenReader::cleanupTestCase()
 {
-    m_program.process().kill();
-    m_program.waitForExit();
-    stop(m_weston);
-    stop(m_accessibilityBus);
-}
-
-void TestWaylandScreenReader::stop(QProcess &process)
-{
-    process.terminate();
-    if (!process.waitForFinished(5000)) {
-        process.kill();
-        process.waitForFinished();
-    }
+    StopProcess(m_program.process());
+    StopProcess(m_weston);
+    StopProcess(m_accessibilityBus);
 }
 
 QString TestWaylandScreenReader::screenReader(const QStringList &arguments)

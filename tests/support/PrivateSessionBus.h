@@ -2,7 +2,6 @@
 
 #include <QProcess>
 #include <QString>
-#include <QTemporaryDir>
 
 // A D-Bus session bus of the test's own (dbus-daemon), from which no service is ever started:
 // what runs on it is what the test puts there. start() makes it the session bus of this
@@ -17,7 +16,6 @@ public:
     QString address() const { return m_address; }
 
 private:
-    QTemporaryDir m_dir;
     QProcess m_daemon;
     QString m_address;
 };

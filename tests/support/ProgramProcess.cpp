@@ -1,4 +1,5 @@
 #include "ProgramProcess.h"
+#include "TestHelpers.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -19,10 +20,7 @@ ProgramProcess::ProgramProcess()
 
 ProgramProcess::~ProgramProcess()
 {
-    if (m_process.state() != QProcess::NotRunning) {
-        m_process.kill();
-        m_process.waitForFinished(3000);
-    }
+    StopProcess(m_process);
 }
 
 QString ProgramProcess::programPath()

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -21,6 +22,18 @@ inline bool WriteFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Asks a helper process to end, and ends it when it does not.
+inline void StopProcess(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished();
+    }
 }
 
 // Every label and check box of the window shows its whole text, whatever the desktop's font:
