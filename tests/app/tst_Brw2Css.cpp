@@ -86,15 +86,11 @@ void TestBrw2Css::printsTheChosenFormat_data()
         << QStringList() << false << false << CodeOptions{CodeFormat::Modern, plain};
     QTest::newRow("classic, lower case kept") << QStringList{u"--format"_s, u"classic"_s} << false
                                               << false << CodeOptions{CodeFormat::Classic, plain};
-    QTest::newRow("both") << QStringList{u"--format=both"_s} << false << false
-                          << CodeOptions{CodeFormat::Both, plain};
     QTest::newRow("bare css, scope and width")
         << QStringList{u"--format=css"_s, u"--scope"_s, u" .side , #menu"_s, u"--width=9"_s}
         << false << false << CodeOptions{CodeFormat::Css, {u".side , #menu"_s, 9}};
     QTest::newRow("base colour from standard input")
         << QStringList() << true << true << CodeOptions{CodeFormat::Modern, plain};
-    QTest::newRow("base colour, classic") << QStringList{u"--format=classic"_s} << false << true
-                                          << CodeOptions{CodeFormat::Classic, plain};
 }
 
 void TestBrw2Css::printsTheChosenFormat()
@@ -139,8 +135,8 @@ void TestBrw2Css::refusesWithoutOutput_data()
     row("no file", {}, good, 2, u"name one scheme file, or - for standard input"_s);
     row("page without legacy colours", {u"--input=html"_s, u"-"_s}, good, 1,
         u"-: no legacy scrollbar colors for the page"_s);
-    row("binary page", {u"--input=css"_s, bad[0]},
-        QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 1, u"bad.brw: the file is not text"_s);
+    row("binary page", {u"--input=css"_s, bad[0]}, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+        1, u"bad.brw: the file is not text"_s);
 }
 
 void TestBrw2Css::refusesWithoutOutput()

@@ -29,30 +29,14 @@ QString page(const QString &head)
               .arg(BoxHeight);
 }
 
-SchemeTexts elementScheme()
-{
-    SchemeTexts scheme;
-    const char16_t *texts[]
-        = {u"#3366CC", u"#FFEE00", u"#AAFFAA", u"#8844FF", u"#225522", u"#110022", u"#F0A0A0"};
-    for (int i = 0; i < ElementCount; ++i)
-        scheme.texts[size_t(i)] = QString::fromUtf16(texts[i]);
-    return scheme;
-}
-
-SchemeTexts baseScheme()
-{
-    SchemeTexts scheme;
-    scheme.baseColor = true;
-    scheme.texts[BaseColorIndex] = u"#4080C0"_s;
-    return scheme;
-}
+// The colours of the old page, each element's its own.
+const SchemeTexts Elements{{u"#3366CC"_s, u"#FFEE00"_s, u"#AAFFAA"_s, u"#8844FF"_s, u"#225522"_s,
+                            u"#110022"_s, u"#F0A0A0"_s}};
+const SchemeTexts Base{{{{}, {}, {}, {}, {}, {}, {}, u"#4080C0"_s}}, true};
 
 QString sheet(const SchemeTexts &scheme, const QString &scope)
 {
-    CodeOptions options;
-    options.format = CodeFormat::Modern;
-    options.modern.scope = scope;
-    return BuildCode(scheme, options).value_or(QString());
+    return BuildCode(scheme, {CodeFormat::Modern, {scope}}).value_or(QString());
 }
 
 // The old page's legacy colours, brought forward by the converter into the sheet for the box.
@@ -86,28 +70,26 @@ void TestModernSheetInBrowsers::drawsTheScheme_data()
     QTest::addColumn<QString>("head");
     QTest::addColumn<bool>("shows");
 
-    const SchemeTexts elements = elementScheme();
-    const SchemeTexts base = baseScheme();
     for (const RealBrowser browser :
          {RealBrowser::Chromium, RealBrowser::Firefox, RealBrowser::WebKit}) {
         const QByteArray name = BrowserName(browser).toLatin1();
         QTest::newRow(name + " box scope")
-            << browser << elements << sheet(elements, u"#box"_s) << true;
-        QTest::newRow(name + " whole page") << browser << elements << sheet(elements, {}) << true;
-        QTest::newRow(name + " base colour") << browser << base << sheet(base, u"#box"_s) << true;
+            << browser << Elements << sheet(Elements, u"#box"_s) << true;
+        QTest::newRow(name + " whole page") << browser << Elements << sheet(Elements, {}) << true;
+        QTest::newRow(name + " base colour") << browser << Base << sheet(Base, u"#box"_s) << true;
     }
     QTest::newRow("chromium old page through brw2css")
-        << RealBrowser::Chromium << elements << convertedOldPage() << true;
+        << RealBrowser::Chromium << Elements << convertedOldPage() << true;
     // Sheets that must fail the checks: the classic properties alone, and Chromium's rule that
     // scrollbar-color on an ancestor turns the bevelled rules off.
-    QTest::newRow("chromium classic block") << RealBrowser::Chromium << elements
-                                            << BuildCode(elements, {}).value_or(QString()) << false;
+    QTest::newRow("chromium classic block") << RealBrowser::Chromium << Elements
+                                            << BuildCode(Elements, {}).value_or(QString()) << false;
     QTest::newRow("chromium scrollbar-color beside")
-        << RealBrowser::Chromium << elements
-        << sheet(elements, u"#box"_s) + u"<style>html { scrollbar-color: red blue; }</style>"_s
+        << RealBrowser::Chromium << Elements
+        << sheet(Elements, u"#box"_s) + u"<style>html { scrollbar-color: red blue; }</style>"_s
         << false;
     QTest::newRow("firefox classic block")
-        << RealBrowser::Firefox << elements << BuildCode(elements, {}).value_or(QString()) << false;
+        << RealBrowser::Firefox << Elements << BuildCode(Elements, {}).value_or(QString()) << false;
 }
 
 void TestModernSheetInBrowsers::drawsTheScheme()

@@ -75,8 +75,12 @@ void TestLegacyColors::pagesInTheStylesOfTheWild_data()
            "  scrollbar-3dlight-color: ThreeDShadow; scrollbar-arrow-color: C0FFEE }\n"
            "-->\n</style>"_s
         << false
-        << scheme({{0, "#000080"}, {1, "#C0FFEE"}, {2, "#FFCC00"}, {3, "#808080"},
-                   {4, "#8000FF"}, {5, "#0080FF"}})
+        << scheme({{0, "#000080"},
+                   {1, "#C0FFEE"},
+                   {2, "#FFCC00"},
+                   {3, "#808080"},
+                   {4, "#8000FF"},
+                   {5, "#0080FF"}})
         << QStringList{u"Line 3, BODY: scrollbar-face-color: Navy (#000080), applied."_s};
     QTest::newRow("a textarea rule does not win; the last page rule does")
         << u"<style>body { scrollbar-face-color: #111111 }\n"
@@ -91,10 +95,9 @@ void TestLegacyColors::pagesInTheStylesOfTheWild_data()
                        "the page's own scrollbar."_s,
                        u"Line 5, div style attribute: scrollbar-track-color: #444444, set "
                        "aside: not the page's own scrollbar."_s};
-    QTest::newRow("base only")
-        << u"<body style=\"scrollbar-base-color: #6699cc\">"_s << false
-        << scheme({{7, "#6699CC"}}, true)
-        << QStringList{u"A base-colour scheme: #6699CC."_s};
+    QTest::newRow("base only") << u"<body style=\"scrollbar-base-color: #6699cc\">"_s << false
+                               << scheme({{7, "#6699CC"}}, true)
+                               << QStringList{u"A base-colour scheme: #6699CC."_s};
     QTest::newRow("base plus elements")
         << u"body { scrollbar-base-color: #6699CC; scrollbar-arrow-color: black;\n"
            "scrollbar-track-color: inherit }"_s
@@ -103,11 +106,10 @@ void TestLegacyColors::pagesInTheStylesOfTheWild_data()
                        "colours win."_s,
                        u"Line 2, body: scrollbar-track-color: inherit, set aside: not a colour "
                        "Barwright can read."_s};
-    QTest::newRow("none")
-        << u"<html><body><!-- <body style=\"scrollbar-face-color:red\"> -->\n"
-           "<p>scrollbar-face-color: red</p></body></html>"_s
-        << false << QString()
-        << QStringList{u"No legacy scrollbar colours for the page were found."_s};
+    QTest::newRow("none") << u"<html><body><!-- <body style=\"scrollbar-face-color:red\"> -->\n"
+                             "<p>scrollbar-face-color: red</p></body></html>"_s
+                          << false << QString()
+                          << QStringList{u"No legacy scrollbar colours for the page were found."_s};
 }
 
 void TestLegacyColors::pagesInTheStylesOfTheWild()

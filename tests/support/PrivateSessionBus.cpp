@@ -1,4 +1,5 @@
 #include "PrivateSessionBus.h"
+
 #include "TestHelpers.h"
 
 using namespace Qt::StringLiterals;
@@ -14,8 +15,9 @@ bool PrivateSessionBus::start()
 {
     // The session bus's rules without the folders of services to start on demand: a portal
     // installed on the machine must not answer in the test's place.
-    m_daemon.start(u"dbus-daemon"_s, {u"--config-file="_s + QStringLiteral(PRIVATE_BUS_CONFIG),
-                                      u"--nofork"_s, u"--print-address"_s});
+    m_daemon.start(u"dbus-daemon"_s,
+                   {u"--config-file="_s + QStringLiteral(PRIVATE_BUS_CONFIG), u"--nofork"_s,
+                    u"--print-address"_s});
     if (!m_daemon.waitForStarted(5000))
         return false;
     while (!m_daemon.canReadLine() && m_daemon.waitForReadyRead(5000)) { }

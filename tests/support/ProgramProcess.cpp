@@ -1,4 +1,5 @@
 #include "ProgramProcess.h"
+
 #include "TestHelpers.h"
 
 #include <QDeadlineTimer>
@@ -7,8 +8,8 @@
 #include <QImage>
 #include <QMap>
 #include <QPixmap>
-#include <QScreen>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QThread>
 
 using namespace Qt::StringLiterals;
@@ -71,7 +72,8 @@ QRect ProgramProcess::geometry(const QString &windowId) const
 {
     // Lines of "X=…", "Y=…", "WIDTH=…" and "HEIGHT=…", among others.
     QMap<QString, int> values;
-    for (const QString &line : xdotool({u"getwindowgeometry"_s, u"--shell"_s, windowId}).split(u'\n'))
+    for (const QString &line :
+         xdotool({u"getwindowgeometry"_s, u"--shell"_s, windowId}).split(u'\n'))
         values[line.section(u'=', 0, 0)] = line.section(u'=', 1).toInt();
     return {values[u"X"_s], values[u"Y"_s], values[u"WIDTH"_s], values[u"HEIGHT"_s]};
 }
@@ -81,7 +83,8 @@ QRgb ProgramProcess::diagramPixel(const QString &mainWindowId, QPoint twips) con
     // The client area below the menu bar is 352 pixels high; the diagram panel stands at 90, 90
     // twips in it, and its 2-pixel frame surrounds the drawing.
     const QRect window = geometry(mainWindowId);
-    const QPoint pixel = window.bottomLeft() + QPoint(8 + twips.x() / 15, 1 - 352 + 8 + twips.y() / 15);
+    const QPoint pixel
+        = window.bottomLeft() + QPoint(8 + twips.x() / 15, 1 - 352 + 8 + twips.y() / 15);
     return QGuiApplication::primaryScreen()
                ->grabWindow(0, pixel.x(), pixel.y(), 1, 1)
                .toImage()

@@ -55,8 +55,8 @@ inline void VerifyTextsFit(const QWidget *window)
         const QRect room
             = check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
         const bool wraps = qobject_cast<const WrappingCheckBox *>(check);
-        const QRect needed = check->fontMetrics().boundingRect(
-            room, wraps ? Qt::TextWordWrap : 0, check->text());
+        const QRect needed
+            = check->fontMetrics().boundingRect(room, wraps ? Qt::TextWordWrap : 0, check->text());
         QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
                  qPrintable(check->text()));
     }
@@ -64,7 +64,7 @@ inline void VerifyTextsFit(const QWidget *window)
 
 // A colour of the document a page view holds, once the view has told it.
 inline QString ReadDocumentColor(const PageView *view, PageView::DocumentColor which,
-                             int timeoutMs = 5000)
+                                 int timeoutMs = 5000)
 {
     QString color;
     view->readDocumentColor(which, [&color](const QString &read) { color = read; });
