@@ -19,18 +19,11 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 QStringList chromiumArguments(const QString &profile, const QString &shot, QSize size)
 {
     // Without the networking switches it keeps reaching for hosts this machine cannot reach.
-    return {u"--headless"_s,
-            u"--no-sandbox"_s,
-            u"--disable-gpu"_s,
-            u"--no-first-run"_s,
-            u"--disable-background-networking"_s,
-            u"--disable-component-update"_s,
-            u"--disable-sync"_s,
-            u"--disable-quic"_s,
-            u"--force-device-scale-factor=1"_s,
-            u"--user-data-dir="_s + profile,
-            u"--screenshot="_s + shot,
-            u"--window-size=%1,%2"_s.arg(size.width()).arg(size.height())};
+    return u"--headless --no-sandbox --disable-gpu --no-first-run --disable-background-networking "
+           "--disable-component-update --disable-sync --disable-quic --force-device-scale-factor=1"_s
+               .split(u' ')
+        + QStringList{u"--user-data-dir="_s + profile, u"--screenshot="_s + shot,
+                      u"--window-size=%1,%2"_s.arg(size.width()).arg(size.height())};
 }
 
 QStringList firefoxArguments(const QString &profile, const QString &shot, QSize size)
@@ -54,8 +47,13 @@ QStringList firefoxArguments(const QString &profile, const QString &shot, QSize 
 // The engine of Safari has no headless mode: a script of ours draws the page off screen.
 QStringList webKitArguments(const QString &page, const QString &shot, QSize size)
 {
-    return {u"-a"_s, u"/usr/bin/python3"_s, QStringLiteral(BARWRIGHT_WEBKIT_SCREENSHOT), page, shot,
-            QString::number(size.width()), QString::number(size.height())};
+    return {u"-a"_s,
+            u"/usr/bin/python3"_s,
+            QStringLiteral(BARWRIGHT_WEBKIT_SCREENSHOT),
+            page,
+            shot,
+            QString::number(size.width()),
+            QString::number(size.height())};
 }
 
 QString command(RealBrowser browser)
@@ -89,9 +87,7 @@ QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QStr
     case RealBrowser::Firefox:
         arguments = firefoxArguments(profile, shot, size) << QUrl::fromLocalFile(page).toString();
         break;
-    case RealBrowser::WebKit:
-        arguments = webKitArguments(page, shot, size);
-        break;
+    case RealBrowser::WebKit: arguments = webKitArguments(page, shot, size); break;
     }
 
     QProcess process;
