@@ -42,7 +42,7 @@ QDBusObjectPath FakePortal::PickColor(const QString &parent_window, const QVaria
     sender.replace(u'.', u'_');
     const QString token = options.value(u"handle_token"_s).toString();
     const QString path = PortalPath + u"/request/"_s + sender + u'/' + token;
-    calls.append({parent_window, token, path});
+    calls.append({parent_window, token});
     // The answer comes after the reply, as the user's pick would.
     if (answer) {
         QTimer::singleShot(0, this, [this, path, picked = *answer] { respond(path, picked); });

@@ -28,7 +28,6 @@ public:
     {
         QString parentWindow;
         QString token;
-        QString requestPath;
     };
 
     FakePortal();
