@@ -1,6 +1,7 @@
 #include "capture/CaptureState.h"
 #include "support/CaptureTest.h"
 #include "support/ProgramProcess.h"
+#include "support/TestHelpers.h"
 #include "support/TestMain.h"
 
 using namespace Qt::StringLiterals;
@@ -12,12 +13,7 @@ namespace {
 class OtherClient
 {
 public:
-    ~OtherClient()
-    {
-        m_process.closeWriteChannel();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-    }
+    ~OtherClient() { StopProcess(m_process); }
 
     // Returns its window id once the window is mapped and has the focus.
     QString start(QRect at, const QString &color, const QStringList &options = {})
@@ -30,7 +26,8 @@ public:
         const QString line = m_process.waitForReadyRead(5000)
             ? QString::fromLatin1(m_process.readLine()).trimmed()
             : QString();
-        movePointer(at.center());
+        ProgramProcess::xdotool(
+            {u"mousemove"_s, QString::number(at.center().x()), QString::number(at.center().y())});
         return line.startsWith(u"ready "_s) ? line.mid(6) : QString();
     }
 
@@ -43,11 +40,6 @@ public:
     static void key(const QString &names)
     {
         ProgramProcess::xdotool(QStringList{u"key"_s} + names.split(u' '));
-    }
-    static void movePointer(QPoint to)
-    {
-        ProgramProcess::xdotool(
-            {u"mousemove"_s, QString::number(to.x()), QString::number(to.y())});
     }
 
 private:
@@ -66,13 +58,14 @@ private Q_SLOTS:
     void f6CapturesWhileAnotherClientHasTheFocus()
     {
         // The second capture, from another row, with Caps Lock on meanwhile.
-        const std::tuple<int, QString, QString> captures[] = {
-            {0, u"FF8000"_s, u"F6 F7"_s}, {6, u"2040C0"_s, u"Caps_Lock F6 F7 Caps_Lock"_s}};
+        const std::tuple<int, QString, QString> captures[]
+            = {{0, u"FF8000"_s, u"F6 F7"_s}, {6, u"2040C0"_s, u"Caps_Lock F6 F7 Caps_Lock"_s}};
         for (const auto &[target, color, keys] : captures) {
             QPointer<CaptureWindow> capture = openCapture(target);
             QVERIFY(capture);
             OtherClient other;
-            const QString otherWindow = other.start(QRect(1000, 60 + 300 * target / 6, 200, 200), color);
+            const QString otherWindow
+                = other.start(QRect(1000, 60 + 300 * target / 6, 200, 200), color);
             QVERIFY2(!otherWindow.isEmpty(), "the other client did not start");
             QCOMPARE(ProgramProcess::xdotool({u"getwindowfocus"_s}), otherWindow);
             const QString expected = u'#' + color;
