@@ -144,15 +144,16 @@ void TestWebEngine::previewShowsTheSchemeAndTriedColours()
             // What the engine draws: the tried background, and the page's own scrollbar in
             // the scheme's bevel, from the sheet for today's browsers.
             QWidget *view = page->widget();
-            const VerticalBar bar{view->width() - DefaultScrollbarWidth, 0, DefaultScrollbarWidth,
-                                  view->height()};
+            const QRect bar(view->width() - DefaultScrollbarWidth, 0, DefaultScrollbarWidth,
+                            view->height());
             QStringList faults;
             const bool drawn = QTest::qWaitFor(
                 [&] {
                     const QImage image = shown(view);
                     faults = BevelFaults(image, bar, colors);
                     return faults.isEmpty()
-                        && image.pixel(bar.left / 2, view->height() - 30) == qRgb(0x33, 0x66, 0x99);
+                        && image.pixel(bar.left() / 2, view->height() - 30)
+                        == qRgb(0x33, 0x66, 0x99);
                 },
                 10000);
             QVERIFY2(drawn, qPrintable(faults.join(u"; "_s)));

@@ -25,16 +25,16 @@ bool holds(const std::set<QRgb> &seen, QRgb color)
 
 } // namespace
 
-QStringList BevelFaults(const QImage &shot, const VerticalBar &bar, const SchemeColors &colors)
+QStringList BevelFaults(const QImage &shot, const QRect &bar, const SchemeColors &colors)
 {
     QStringList faults;
-    const int w = bar.width;
+    const int w = bar.width();
     const auto expect = [&](int x, int y, ElementIndex element, const char *what) {
-        const QRgb seen = shot.pixel(bar.left + x, bar.top + y);
+        const QRgb seen = shot.pixel(bar.left() + x, bar.top() + y);
         if ((seen & 0xFFFFFF) != (colors[element] & 0xFFFFFF))
             faults << u"%1 at %2,%3 is %4"_s.arg(QLatin1StringView(what))
-                          .arg(bar.left + x)
-                          .arg(bar.top + y)
+                          .arg(bar.left() + x)
+                          .arg(bar.top() + y)
                           .arg(QColor(seen).name());
     };
     expect(0, w / 2, Light3DElement, "3dlight, left edge");
@@ -47,11 +47,11 @@ QStringList BevelFaults(const QImage &shot, const VerticalBar &bar, const Scheme
     expect(2, w - 1, DarkShadowElement, "darkshadow, bottom edge");
     expect(2, w - 2, ShadowElement, "shadow, bottom edge");
 
-    if (!holds(colorsIn(shot, QRect(bar.left + 2, bar.top + 2, w - 4, w - 4)),
+    if (!holds(colorsIn(shot, QRect(bar.left() + 2, bar.top() + 2, w - 4, w - 4)),
                colors[ArrowElement]))
         faults << u"no arrow in the button"_s;
     const std::set<QRgb> below
-        = colorsIn(shot, QRect(bar.left + w / 2, bar.top + w, 1, bar.length - 2 * w));
+        = colorsIn(shot, QRect(bar.left() + w / 2, bar.top() + w, 1, bar.height() - 2 * w));
     if (!holds(below, colors[TrackElement]) || !holds(below, colors[FaceElement]))
         faults << u"no track or no thumb below the button"_s;
     return faults;
