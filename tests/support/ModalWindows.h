@@ -8,24 +8,15 @@
 
 #include <functional>
 
-// Rejects every modal window still open, so the commands waiting on them return.
-inline void RejectModalWindows()
-{
-    while (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-        dialog->reject();
-}
-
-// Answers a modal window that some command is about to open: once a window that `matches`
-// is the active modal one, `answer` runs on it, inside the window's own event loop, and must
-// close it. Windows that come up one after another are answered by scheduling the next answer
-// first. When no such window comes up in time, or the answer fails a check, the test fails and
-// every modal window still open is rejected, so the command returns instead of waiting for ever.
+// Answers a modal window that some command is about to open: once one that `matches` is the
+// active modal window, `answer` runs on it, inside its event loop, and must close it; for windows
+// that come one after another, schedule the next answer first. When none comes up in time or a
+// check fails, every modal window still open is rejected, so the command returns.
 inline void WhenModalMatches(std::function<bool(QWidget *)> matches,
-                             std::function<void(QWidget *)> answer, const QString &what,
-                             int timeoutMs = 20000)
+                             std::function<void(QWidget *)> answer, const QString &what)
 {
     auto *poll = new QTimer(qApp);
-    const QDeadlineTimer deadline(timeoutMs);
+    const QDeadlineTimer deadline(20000);
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
         QWidget *modal = QApplication::activeModalWidget();
         const bool found = modal && modal->isVisible() && matches(modal);
@@ -38,27 +29,27 @@ inline void WhenModalMatches(std::function<bool(QWidget *)> matches,
         else
             QTest::qFail(qPrintable(QStringLiteral("no modal window %1 came up").arg(what)),
                          __FILE__, __LINE__);
-        if (QTest::currentTestFailed())
-            RejectModalWindows();
+        if (!QTest::currentTestFailed())
+            return;
+        while (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->reject();
     });
     poll->start(10);
 }
 
 // The modal window of this object name.
-inline void WhenModal(const QString &name, std::function<void(QWidget *)> answer,
-                      int timeoutMs = 20000)
+inline void WhenModal(const QString &name, std::function<void(QWidget *)> answer)
 {
     WhenModalMatches([name](QWidget *modal) { return modal->objectName() == name; },
-                     std::move(answer), name, timeoutMs);
+                     std::move(answer), name);
 }
 
 // The modal window of this class.
-template<typename Window>
-void WhenModal(std::function<void(Window *)> answer, int timeoutMs = 20000)
+template<typename Window> void WhenModal(std::function<void(Window *)> answer)
 {
     WhenModalMatches([](QWidget *modal) { return qobject_cast<Window *>(modal) != nullptr; },
                      [answer](QWidget *modal) { answer(static_cast<Window *>(modal)); },
-                     QString::fromLatin1(Window::staticMetaObject.className()), timeoutMs);
+                     QString::fromLatin1(Window::staticMetaObject.className()));
 }
 
 // Rejects every modal window named `name` that comes up while it lives, and counts them: for
