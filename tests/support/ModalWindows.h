@@ -13,10 +13,11 @@
 // that come one after another, schedule the next answer first. When none comes up in time or a
 // check fails, every modal window still open is rejected, so the command returns.
 inline void WhenModalMatches(std::function<bool(QWidget *)> matches,
-                             std::function<void(QWidget *)> answer, const QString &what)
+                             std::function<void(QWidget *)> answer, const QString &what,
+                             int timeoutMs = 20000)
 {
     auto *poll = new QTimer(qApp);
-    const QDeadlineTimer deadline(20000);
+    const QDeadlineTimer deadline(timeoutMs);
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
         QWidget *modal = QApplication::activeModalWidget();
         const bool found = modal && modal->isVisible() && matches(modal);
@@ -38,18 +39,20 @@ inline void WhenModalMatches(std::function<bool(QWidget *)> matches,
 }
 
 // The modal window of this object name.
-inline void WhenModal(const QString &name, std::function<void(QWidget *)> answer)
+inline void WhenModal(const QString &name, std::function<void(QWidget *)> answer,
+                      int timeoutMs = 20000)
 {
     WhenModalMatches([name](QWidget *modal) { return modal->objectName() == name; },
-                     std::move(answer), name);
+                     std::move(answer), name, timeoutMs);
 }
 
 // The modal window of this class.
-template<typename Window> void WhenModal(std::function<void(Window *)> answer)
+template<typename Window>
+void WhenModal(std::function<void(Window *)> answer, int timeoutMs = 20000)
 {
     WhenModalMatches([](QWidget *modal) { return qobject_cast<Window *>(modal) != nullptr; },
                      [answer](QWidget *modal) { answer(static_cast<Window *>(modal)); },
-                     QString::fromLatin1(Window::staticMetaObject.className()));
+                     QString::fromLatin1(Window::staticMetaObject.className()), timeoutMs);
 }
 
 // Rejects every modal window named `name` that comes up while it lives, and counts them: for
