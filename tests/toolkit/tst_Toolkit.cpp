@@ -172,8 +172,6 @@ private Q_SLOTS:
         const int ok = QMessageBox::Ok;
         QTest::newRow("error") << 16 << ok << int(Result::Ok) << QMessageBox::Critical
                                << Buttons(ok);
-        QTest::newRow("oops") << 16432 << ok << int(Result::Ok) << QMessageBox::Warning
-                              << (QMessageBox::Ok | QMessageBox::Help);
         QTest::newRow("exclamation, escape")
             << 48 << int(Qt::Key_Escape) << int(Result::Ok) << QMessageBox::Warning << Buttons(ok);
     }
