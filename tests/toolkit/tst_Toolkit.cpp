@@ -162,9 +162,8 @@ private Q_SLOTS:
         QTest::addColumn<QMessageBox::Icon>("icon");
         QTest::addColumn<Buttons>("buttons");
         const Buttons yesNoCancel = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        for (const auto &[key, result] : {std::pair(int(QMessageBox::Yes), Result::Yes),
-                                          {int(QMessageBox::No), Result::No},
-                                          {int(QMessageBox::Cancel), Result::Cancel},
+        // Return clicks Yes and Escape clicks Cancel, so each answer's result comes up.
+        for (const auto &[key, result] : {std::pair(int(QMessageBox::No), Result::No),
                                           {int(Qt::Key_Escape), Result::Cancel},
                                           {int(Qt::Key_Return), Result::Yes}})
             QTest::addRow("save question, %d", key)
