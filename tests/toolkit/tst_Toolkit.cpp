@@ -168,9 +168,9 @@ private Q_SLOTS:
                                           {int(Qt::Key_Return), Result::Yes}})
             QTest::addRow("save question, %d", key)
                 << 35 << key << int(result) << QMessageBox::Question << yesNoCancel;
-        const int ok = QMessageBox::Ok;
-        QTest::newRow("error") << 16 << ok << int(Result::Ok) << QMessageBox::Critical
-                               << Buttons(ok);
+        const auto ok = QMessageBox::Ok;
+        QTest::newRow("error") << int(MessageBoxStyle::Critical) << int(ok) << int(Result::Ok)
+                               << QMessageBox::Critical << Buttons(ok);
         QTest::newRow("exclamation, escape")
             << 48 << int(Qt::Key_Escape) << int(Result::Ok) << QMessageBox::Warning << Buttons(ok);
     }
