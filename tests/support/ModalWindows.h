@@ -8,18 +8,10 @@
 
 #include <functional>
 
-// Rejects every modal window still open, so the commands waiting on them return.
-inline void RejectModalWindows()
-{
-    while (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-        dialog->reject();
-}
-
-// Answers a modal window that some command is about to open: once a window that `matches`
-// is the active modal one, `answer` runs on it, inside the window's own event loop, and must
-// close it. Windows that come up one after another are answered by scheduling the next answer
-// first. When no such window comes up in time, or the answer fails a check, the test fails and
-// every modal window still open is rejected, so the command returns instead of waiting for ever.
+// Answers a modal window that some command is about to open: once one that `matches` is the
+// active modal window, `answer` runs on it, inside its event loop, and must close it; for windows
+// that come one after another, schedule the next answer first. When none comes up in time or a
+// check fails, every modal window still open is rejected, so the command returns.
 inline void WhenModalMatches(std::function<bool(QWidget *)> matches,
                              std::function<void(QWidget *)> answer, const QString &what,
                              int timeoutMs = 20000)
@@ -38,8 +30,10 @@ inline void WhenModalMatches(std::function<bool(QWidget *)> matches,
         else
             QTest::qFail(qPrintable(QStringLiteral("no modal window %1 came up").arg(what)),
                          __FILE__, __LINE__);
-        if (QTest::currentTestFailed())
-            RejectModalWindows();
+        if (!QTest::currentTestFailed())
+            return;
+        while (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->reject();
     });
     poll->start(10);
 }

