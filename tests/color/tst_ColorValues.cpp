@@ -22,7 +22,6 @@ private Q_SLOTS:
         QTest::newRow("white") << u"#FFFFFF"_s << 0xFFFFFF;
         QTest::newRow("red is the low byte") << u"#FF0000"_s << 0x0000FF;
         QTest::newRow("single digits get a zero") << u"#0C0B0A"_s << 0x0A0B0C;
-        QTest::newRow("mixed") << u"#4080C0"_s << 0xC08040;
         QTest::newRow("lower case") << u"#1a2b3c"_s << 0x3C2B1A;
         QTest::newRow("without hash") << u"C0C0C0"_s << 0xC0C0C0;
         QTest::newRow("hash alone") << u"#"_s << 0xECFFFF;
@@ -44,12 +43,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fits");
         QTest::addColumn<int>("number");
         QTest::newRow("empty") << QString() << true << 0;
-        QTest::newRow("blanks") << u"   "_s << true << 0;
-        QTest::newRow("FF") << u"FF"_s << true << 255;
         QTest::newRow("blanks around") << u" FF "_s << true << 255;
-        QTest::newRow("colour text") << u"#C0C0C0"_s << true << -322912064;
         QTest::newRow("lower case reads as digits") << u"#c0c0c0"_s << true << -322912064;
-        QTest::newRow("hash alone") << u"#"_s << true << -20;
         QTest::newRow("eight digits fail") << u"12345678"_s << false << 0;
         QTest::newRow("even eight zeros") << u"00000000"_s << false << 0;
         QTest::newRow("first char 182 still fits")
@@ -91,7 +86,6 @@ private Q_SLOTS:
         QTest::newRow("G inside") << u"#12G456"_s << false;
         QTest::newRow("G last") << u"#12345G"_s << false;
         QTest::newRow("short") << u"#12345"_s << false;
-        QTest::newRow("long") << u"#1234567"_s << false;
         QTest::newRow("backspace is no digit") << (u"#12"_s + QChar(8) + u"456"_s) << false;
         QTest::newRow("first char overflows") << (QChar(0xFF) + u"123456"_s) << false;
     }
@@ -133,16 +127,13 @@ private Q_SLOTS:
 
         // The next dialog offers the custom colours, black too; a cancel keeps them.
         const auto before = CustomColors;
-        QColor offered0, offered5;
-        WhenModal<QColorDialog>([&](QColorDialog *dialog) {
-            offered0 = QColorDialog::customColor(0);
-            offered5 = QColorDialog::customColor(5);
+        WhenModal<QColorDialog>([](QColorDialog *dialog) {
+            QCOMPARE(QColorDialog::customColor(0), QColor(Qt::black));
+            QCOMPARE(QColorDialog::customColor(5), QColor(0x11, 0x22, 0x33));
             QColorDialog::setCustomColor(3, Qt::red);
             dialog->reject();
         });
         QCOMPARE(ShowColorDialog(nullptr, 0, true), -1);
-        QCOMPARE(offered0, QColor(Qt::black));
-        QCOMPARE(offered5, QColor(0x11, 0x22, 0x33));
         QCOMPARE(CustomColors, before);
     }
 };
