@@ -193,7 +193,6 @@ private Q_SLOTS:
         scheme.texts[Light3DElement] = u"#C0C0"_s;
         QVERIFY(code(CodeFormat::Classic).contains(u"scrollbar-3dlight-color:#C0C0;"_s));
         QCOMPARE(code(CodeFormat::Modern), u"(none)"_s);
-        QCOMPARE(FirstIncompleteColor(scheme), std::optional<int>(Light3DElement));
     }
 };
 
