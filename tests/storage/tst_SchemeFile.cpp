@@ -95,16 +95,18 @@ private Q_SLOTS:
 
         // A header line the reader does not understand stays where it is; LF alone is read;
         // values lose their blanks, unless quoted, and NUL characters.
-        QVERIFY(WriteFile(m_path, "Header line\n[type]\nisbase=0\n[colors]\nvalue 0 = #aBcDeF \n"
-                                  "Quoted=\"  spaced  \"\n"));
+        QVERIFY(WriteFile(m_path,
+                          "Header line\n[type]\nisbase=0\n[colors]\nvalue 0 = #aBcDeF \n"
+                          "Quoted=\"  spaced  \"\n"));
         QCOMPARE(at(u"COLORS"_s, u"Value 0"_s).Value(), u"#aBcDeF"_s);
         QCOMPARE(at(u"Colors"_s, u"quoted"_s).Value(), u"  spaced  "_s);
         ini.setValue(u"1"_s);
         at(u"Colors"_s, u"Value 1"_s).setValue(u"#FFFFFF"_s);
         at(u"New"_s, u"Key"_s).setValue(u"a"_s + QChar(0) + u"b"_s);
-        QCOMPARE(ReadFile(m_path), "Header line\r\n[type]\r\nisbase=1\r\n[colors]\r\n"
-                                   "value 0 = #aBcDeF \r\nQuoted=\"  spaced  \"\r\n"
-                                   "Value 1=#FFFFFF\r\n[New]\r\nKey=ab\r\n");
+        QCOMPARE(ReadFile(m_path),
+                 "Header line\r\n[type]\r\nisbase=1\r\n[colors]\r\n"
+                 "value 0 = #aBcDeF \r\nQuoted=\"  spaced  \"\r\n"
+                 "Value 1=#FFFFFF\r\n[New]\r\nKey=ab\r\n");
 
         QVERIFY(WriteFile(m_path, "[A]\r\nFirst=1\r\nSecond=2\r\n[B]\r\nThird=3\r\n"));
         ini = at(u"a"_s, u"Second"_s);
@@ -217,8 +219,9 @@ private Q_SLOTS:
         }
         // Lines far longer than the fuzzer tries, and bytes that are no UTF-8.
         const QByteArray megabyte(1 << 20, 'x');
-        QVERIFY(WriteFile(m_path, Header + "[Colors]\r\n" + megabyte + "\r\nValue 0=" + megabyte
-                                      + "\r\nValue 1=\xC3\x28\xFF\xFE\r\n"));
+        QVERIFY(WriteFile(m_path,
+                          Header + "[Colors]\r\n" + megabyte + "\r\nValue 0=" + megabyte
+                              + "\r\nValue 1=\xC3\x28\xFF\xFE\r\n"));
         content = ReadSchemeFile(m_path);
         QCOMPARE(content.elementTexts[0], QString(254, u'x'));
         QCOMPARE(content.elementTexts[1], QString::fromLatin1("\xC3\x28\xFF\xFE"));
@@ -246,14 +249,6 @@ private Q_SLOTS:
         QCOMPARE(ReadFile(m_path), before);
         QCOMPARE(leftovers(), QStringList());
         QVERIFY(!WriteSchemeFile(m_path + u"/inside.brw"_s, defaults()).isEmpty());
-    }
-
-    void fileNameOf()
-    {
-        QCOMPARE(FileNameOf(uR"(C:\Schemes\blue.brw)"_s), u"blue.brw"_s);
-        QCOMPARE(FileNameOf(u"/home/me/blue.brw"_s), u"blue.brw"_s);
-        QCOMPARE(FileNameOf(u"blue.brw"_s), QString());
-        QCOMPARE(FileNameOf(u"/home/me/"_s), QString());
     }
 };
 
