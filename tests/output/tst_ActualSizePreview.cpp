@@ -1,4 +1,3 @@
-#include "app/NoticeDialog.h"
 #include "color/ColorValues.h"
 #include "output/PreviewPage.h"
 #include "output/PreviewWindow.h"
@@ -9,7 +8,6 @@
 #include "support/TestHelpers.h"
 #include "support/TestMain.h"
 
-#include <QCheckBox>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -29,19 +27,6 @@ QString stored(const QString &section, const QString &name)
 PreviewWindow *asPreview(QWidget *window)
 {
     return qobject_cast<PreviewWindow *>(window);
-}
-
-// Answers the notice that comes first, by OK or by closing it.
-void answerNotice(bool byOk)
-{
-    WhenModal(u"msg1"_s, [byOk](QWidget *window) {
-        auto *notice = qobject_cast<NoticeDialog *>(window);
-        VerifyTextsFit(notice);
-        if (byOk)
-            notice->okButton()->click();
-        else
-            notice->close();
-    });
 }
 
 } // namespace
@@ -80,23 +65,6 @@ private Q_SLOTS:
         ProgramSettings().DeleteSetting(General);
         ProgramSettings().DeleteSetting(Colors);
         MainWindowTest::init();
-    }
-
-    // Ticking and unticking the notice's check is proven on the base colour's notice.
-    void noticeStoresNothingUnlessOkIsPressed()
-    {
-        const auto previewAndClose = [this] {
-            WhenModal(u"Form3"_s, [](QWidget *window) { window->close(); });
-            preview();
-        };
-        answerNotice(false);
-        previewAndClose();
-        QCOMPARE(stored(General, ShowNotice), u"(absent)"_s);
-        // Anything stored but "1" keeps it away.
-        ProgramSettings().SaveSetting(General, ShowNotice, u"yes"_s);
-        ModalWindowCatcher notice(u"msg1"_s);
-        previewAndClose();
-        QCOMPARE(notice.caught(), 0);
     }
 
     void pageAndWindowStartFromTheStoredColours()
@@ -173,16 +141,26 @@ private Q_SLOTS:
         QVERIFY(platform().messages[0].text.contains(inData));
     }
 
-    void incompleteSchemeWritesNoPage()
+    // Ticking and unticking the notice's check is proven on the base colour's notice.
+    void incompleteSchemeWritesNoPageAfterTheNotice()
     {
         box(3)->put(u"#C0C0"_s);
         QVERIFY(WriteFile(pagePath(), "earlier"));
-        answerNotice(true); // the notice comes first
+        WhenModal(u"msg1"_s, [](QWidget *notice) {
+            VerifyTextsFit(notice);
+            notice->close(); // not by OK: nothing is stored
+        });
         ModalWindowCatcher previewWindow(u"Form3"_s);
         preview();
+        QCOMPARE(stored(General, ShowNotice), u"(absent)"_s);
+        // Anything stored but "1" keeps the notice away.
+        ProgramSettings().SaveSetting(General, ShowNotice, u"yes"_s);
+        ModalWindowCatcher notice(u"msg1"_s);
+        preview();
         saveStationery(u"page.htm"_s);
+        QCOMPARE(notice.caught(), 0);
         QCOMPARE(previewWindow.caught(), 0);
-        QCOMPARE(platform().messageTitles(), (QStringList{u"Error"_s, u"Error"_s}));
+        QCOMPARE(platform().messageTitles(), (QStringList{u"Error"_s, u"Error"_s, u"Error"_s}));
         QVERIFY(platform().fileDialogs.isEmpty());
         QCOMPARE(ReadFile(pagePath()), QByteArray("earlier"));
     }

@@ -71,42 +71,32 @@ private Q_SLOTS:
         QFile::remove(storeFile());
     }
 
-    void iniReadsFallBackToTheDefault()
-    {
-        CIniFile ini = at(u"Colors"_s, u"Value 0"_s);
-        ini.setDefault(u"#123456"_s);
-        QCOMPARE(ini.Value(), u"#123456"_s); // no file
-        QVERIFY(!QFile::exists(m_path)); // reading touches nothing
-        QVERIFY(WriteFile(m_path, "[Colors]\r\nValue 1=#FFFFFF\r\n[Other]\r\nValue 0=#000000\r\n"));
-        QCOMPARE(ini.Value(), u"#123456"_s); // the key is in another section
-        ini.setSection(u"Other"_s);
-        QCOMPARE(ini.Value(), u"#000000"_s);
-        QCOMPARE(ini.LastReturnCode(), 0); // reads leave it alone
-        ini.setPath(m_dir.path()); // a folder
-        QCOMPARE(ini.Value(), u"#123456"_s);
-    }
-
-    void iniWritesInPlaceAndMatchesNamesWithoutCase()
+    void iniReadsAndWritesInPlaceWithoutRegardToCase()
     {
         CIniFile ini = at(u"Type"_s, u"IsBase"_s);
+        ini.setDefault(u"d"_s);
+        QCOMPARE(ini.Value(), u"d"_s); // no file, and reading makes none
+        QVERIFY(!QFile::exists(m_path));
         ini.setValue(u"0"_s);
         QCOMPARE(ini.LastReturnCode(), 1);
         QCOMPARE(ReadFile(m_path), "[Type]\r\nIsBase=0\r\n");
 
         // A header line the reader does not understand stays where it is; LF alone is read;
-        // values lose their blanks, unless quoted, and NUL characters.
+        // values lose their blanks, unless quoted, and NUL characters; keys of other sections
+        // are not this section's.
         QVERIFY(WriteFile(m_path,
                           "Header line\n[type]\nisbase=0\n[colors]\nvalue 0 = #aBcDeF \n"
-                          "Quoted=\"  spaced  \"\n"));
+                          "Quoted=\"  spaced  \"\n[Other]\nValue 1=#000000\n"));
         QCOMPARE(at(u"COLORS"_s, u"Value 0"_s).Value(), u"#aBcDeF"_s);
         QCOMPARE(at(u"Colors"_s, u"quoted"_s).Value(), u"  spaced  "_s);
+        QCOMPARE(at(u"Colors"_s, u"Value 1"_s).Value(), QString());
         ini.setValue(u"1"_s);
         at(u"Colors"_s, u"Value 1"_s).setValue(u"#FFFFFF"_s);
         at(u"New"_s, u"Key"_s).setValue(u"a"_s + QChar(0) + u"b"_s);
         QCOMPARE(ReadFile(m_path),
                  "Header line\r\n[type]\r\nisbase=1\r\n[colors]\r\n"
-                 "value 0 = #aBcDeF \r\nQuoted=\"  spaced  \"\r\n"
-                 "Value 1=#FFFFFF\r\n[New]\r\nKey=ab\r\n");
+                 "value 0 = #aBcDeF \r\nQuoted=\"  spaced  \"\r\nValue 1=#FFFFFF\r\n"
+                 "[Other]\r\nValue 1=#000000\r\n[New]\r\nKey=ab\r\n");
 
         QVERIFY(WriteFile(m_path, "[A]\r\nFirst=1\r\nSecond=2\r\n[B]\r\nThird=3\r\n"));
         ini = at(u"a"_s, u"Second"_s);
@@ -115,7 +105,8 @@ private Q_SLOTS:
         QCOMPARE(ReadFile(m_path), "[B]\r\nThird=3\r\n");
         QCOMPARE(ini.LastReturnCode(), 1);
 
-        ini.setPath(m_dir.filePath(u"no/such/folder/x.ini"_s));
+        ini.setPath(m_dir.path()); // a folder: nothing to read, nothing written
+        QCOMPARE(ini.Value(), QString());
         ini.setValue(u"1"_s);
         QCOMPARE(ini.LastReturnCode(), 0);
         QVERIFY(!ini.lastErrorString().isEmpty());
