@@ -178,7 +178,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("header");
         const QByteArray h = Header.chopped(2);
-        QTest::newRow("header") << h + "\r\n[Type]\r\n" << true;
         QTest::newRow("LF only, no more lines") << h + "\n" << true;
         QTest::newRow("then a comma") << h + ",more text\r\n" << true;
         QTest::newRow("leading blanks, quoted") << "   \"" + h + "\",x\r\n" << true;
