@@ -17,8 +17,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("color");
-        QTest::newRow("black") << u"#000000"_s << 0;
-        QTest::newRow("white") << u"#FFFFFF"_s << 0xFFFFFF;
         QTest::newRow("red is the low byte") << u"#FF0000"_s << 0x0000FF;
         QTest::newRow("single digits get a zero") << u"#0C0B0A"_s << 0x0A0B0C;
         QTest::newRow("lower case") << u"#1a2b3c"_s << 0x3C2B1A;

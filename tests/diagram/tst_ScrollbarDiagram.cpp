@@ -23,8 +23,7 @@ int shownAt(ShapePanel *panel, QPoint twips)
 
 } // namespace
 
-// The magnified scrollbar: which element the pointer finds, and what is drawn where. Moving
-// the pointer over the main window's diagram has a test of its own.
+// The magnified scrollbar: which element the pointer finds, and what is drawn where.
 class TestScrollbarDiagram : public QObject
 {
     Q_OBJECT
@@ -75,9 +74,8 @@ private Q_SLOTS:
                                              DiagramLayout::ArrowBox);
             QCOMPARE(shownAt(&diagram, twips), Colors[size_t(element)]);
         }
-        ShapePanel *arrowBox = diagram.arrowBox();
-        QCOMPARE(shownAt(arrowBox, {120, 105}), Colors[1]); // the arrow's middle step
-        QCOMPARE(shownAt(arrowBox, {15, 15}), Colors[0]); // beside the arrow: the face
+        QCOMPARE(shownAt(diagram.arrowBox(), {120, 105}), Colors[1]); // the arrow's middle step
+        QCOMPARE(shownAt(diagram.arrowBox(), {15, 15}), Colors[0]); // beside the arrow: the face
 
         // The outline lines are drawn over the bands in the window text colour.
         const int lineColor = NumberFromColor(diagram.palette().color(QPalette::WindowText));

@@ -91,8 +91,7 @@ private Q_SLOTS:
         QVERIFY(page.endsWith("<BR>\r\n\r\n</BODY>\r\n\r\n</HTML>\r\n\r\n"));
         QCOMPARE(page.count("\r\n"), page.count('\n'));
 
-        // The next page and window start from the stored colours; closing by the title bar
-        // stores nothing.
+        // The next window starts from the stored colours; closing by the title bar stores nothing.
         WhenModal(u"Form3"_s, [](QWidget *window) {
             QCOMPARE(asPreview(window)->colorBox(0)->text(), u"#12"_s);
             asPreview(window)->colorBox(1)->put(u"#ABCDEF"_s);
@@ -168,7 +167,6 @@ private Q_SLOTS:
             = openPreviewWindow(u"#112233"_s, u"#445566"_s);
         QTRY_VERIFY(preview->isPageLoaded());
         const PageView *view = preview->pageView();
-        // The plain view shows the page in its own colours.
         QCOMPARE(ReadDocumentColor(view, Text), u"#112233"_s);
         QCOMPARE(ReadDocumentColor(view, Background), u"#445566"_s);
 
@@ -199,9 +197,8 @@ private Q_SLOTS:
 
     void loadingFlagOutlastsAnUnchangedBackgroundBox()
     {
-        // A stored "#" leaves the background box as it was made, so the load never clears the
-        // flag: the first change of that box only clears it, and nothing before reaches the
-        // page.
+        // A stored "#" leaves the background box as made, so loading ends only with that box's
+        // first change, which does not reach the page, nor does anything before it.
         const std::unique_ptr<PreviewWindow> preview = openPreviewWindow(u"#112233"_s, u"#"_s);
         QTRY_VERIFY(preview->isPageLoaded());
         preview->colorBox(0)->put(u"#ABCDEF"_s);
@@ -212,10 +209,10 @@ private Q_SLOTS:
         QCOMPARE(ReadDocumentColor(preview->pageView(), Background), u"#FEDCBA"_s);
     }
 
-    // Naming and replacing the file are the save dialog's, proven with schemes.
+    // Naming and replacing the file are the save dialog's, proven with schemes; here the stored
+    // colours stay inside their attributes, whatever they hold.
     void stationeryHoldsThePreviewColours()
     {
-        // The stored colours stay inside their attributes, whatever they hold.
         QVERIFY(QDir().mkpath(inProgramDir(u"pages"_s)));
         CRegSettings settings = ProgramSettings();
         settings.SaveSetting(Colors, u"fgcolor"_s, u"#12"_s);

@@ -35,7 +35,6 @@ void TestCodeWindow::showsTheWholeBlockSelectedAndCopiesIt()
     WhenModal(u"Form2"_s, [&](QWidget *modal) {
         auto *window = qobject_cast<CodeWindow *>(modal);
         QPlainTextEdit *text = window->codeText();
-        QVERIFY(text->isReadOnly());
         QCOMPARE(text->toPlainText(), QString(block).replace(u"\r\n"_s, u"\n"_s));
         QCOMPARE(text->textCursor().selectionStart(), 0);
         QCOMPARE(text->textCursor().selectionEnd(), text->document()->characterCount() - 1);
@@ -86,7 +85,6 @@ void TestCodeWindow::formatAndOptionsAreRememberedAndChecked()
         Q_EMIT window.scopeField()->editingFinished();
         window.widthField()->setValue(10);
         QCOMPARE(platform().messages.size(), 1);
-        QVERIFY(window.codeText()->toPlainText().contains(u".sidebar::-webkit-scrollbar {"_s));
         // The arrow keys move the scope between the whole page and the element.
         window.show();
         window.activateWindow();
