@@ -176,7 +176,7 @@ private Q_SLOTS:
         QCOMPARE(code(CodeFormat::Modern), u"<style>\r\n"_s + modern + u"</style>\r\n"_s);
         QCOMPARE(code(CodeFormat::Both), classic + code(CodeFormat::Modern));
 
-        // An incomplete colour: the classic block as it stands, no sheet for today's browsers.
+        // An incomplete colour gives no sheet for today's browsers.
         scheme.texts[Light3DElement] = u"#C0C0"_s;
         QCOMPARE(code(CodeFormat::Modern), u"(none)"_s);
     }

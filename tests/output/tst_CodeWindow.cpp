@@ -27,7 +27,7 @@ private Q_SLOTS:
     void formatAndOptionsAreRememberedAndChecked();
 };
 
-// The button opens the window as the menu does; that is proven with the Enter key.
+// Opened from the menu here; the button's way in is proven with the Enter key.
 void TestCodeWindow::showsTheWholeBlockSelectedAndCopiesIt()
 {
     box(0)->put(u"#123456"_s);
