@@ -10,13 +10,6 @@ Q_DECLARE_METATYPE(SchemeColors)
 
 namespace {
 
-SchemeColors colorsOf(std::initializer_list<QRgb> rgb)
-{
-    SchemeColors colors;
-    std::copy(rgb.begin(), rgb.end(), colors.rgb.begin());
-    return colors;
-}
-
 SchemeTexts defaultScheme()
 {
     SchemeTexts scheme;
@@ -24,13 +17,6 @@ SchemeTexts defaultScheme()
         scheme.texts[size_t(i)] = QString::fromUtf16(SchemeElements[size_t(i)].defaultText);
     scheme.texts[BaseColorIndex] = u"#"_s;
     return scheme;
-}
-
-// The lines between the line that opens `head` and the line that closes it.
-QString block(const QString &sheet, const QString &head)
-{
-    const qsizetype start = sheet.indexOf(u"\r\n"_s + head + u" {\r\n"_s);
-    return start < 0 ? QString() : sheet.mid(start, sheet.indexOf(u"\r\n}\r\n"_s, start) - start);
 }
 
 } // namespace
@@ -41,231 +27,160 @@ class TestCodeText : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void classicBlockTakesTextsVerbatim();
-    void checkLooksAtLengthsOfTheModesTextsOnly();
-    void derivesColorsFromTheBase_data();
-    void derivesColorsFromTheBase();
-    void measuresContrast_data();
-    void measuresContrast();
-    void acceptsOnlySafeScopes_data();
-    void acceptsOnlySafeScopes();
-    void sheetKeepsEachBrowserToItsBranch_data();
-    void sheetKeepsEachBrowserToItsBranch();
-    void formatsShareOneImplementation();
-};
-
-void TestCodeText::classicBlockTakesTextsVerbatim()
-{
-    SchemeTexts scheme = defaultScheme();
-    scheme.texts[ArrowElement] = u"#000000"_s;
-    const QString block = BuildStyleBlock(scheme);
-    QCOMPARE(block.size(), 292);
-    QCOMPARE(block,
-             u"<STYLE type=\"text/css\">\r\n<!--\r\nBODY {\r\n"
-             "scrollbar-face-color:#C0C0C0;\r\n"
-             "scrollbar-highlight-color:#FFFFFF;\r\n"
-             "scrollbar-3dlight-color:#C0C0C0;\r\n"
-             "scrollbar-darkshadow-color:#000000;\r\n"
-             "scrollbar-shadow-color:#808080;\r\n"
-             "scrollbar-arrow-color:#000000;\r\n"
-             "scrollbar-track-color:#E0E0E0;\r\n"
-             "}\r\n-->\r\n</STYLE>\r\n"_s);
-
-    // Whatever the boxes hold goes in as it stands; a base-colour block has its one line.
-    scheme.texts[TrackElement] = u"#c0c0c0"_s;
-    scheme.texts[ShadowElement] = u"#GGGGGG"_s;
-    const QString verbatim = BuildStyleBlock(scheme);
-    QVERIFY(verbatim.contains(u"scrollbar-track-color:#c0c0c0;\r\n"_s));
-    QVERIFY(verbatim.contains(u"scrollbar-shadow-color:#GGGGGG;\r\n"_s));
-    QVERIFY(!verbatim.contains(u"base"_s));
-    scheme.baseColor = true;
-    scheme.texts[BaseColorIndex] = u"#336699"_s;
-    QCOMPARE(BuildStyleBlock(scheme),
-             u"<STYLE type=\"text/css\">\r\n<!--\r\nBODY {\r\n"
-             "scrollbar-base-color:#336699;\r\n}\r\n-->\r\n</STYLE>\r\n"_s);
-}
-
-void TestCodeText::checkLooksAtLengthsOfTheModesTextsOnly()
-{
-    ScriptedPlatform platform;
-    SchemeTexts scheme = defaultScheme();
-    QVERIFY(CheckStyleInput(scheme, platform, nullptr)); // the base box's "#" is not looked at
-    SchemeTexts base;
-    base.baseColor = true;
-    base.texts[BaseColorIndex] = u"#GGGGGG"_s; // only the length counts
-    QVERIFY(CheckStyleInput(base, platform, nullptr));
-    QVERIFY(platform.messages.isEmpty());
-
-    scheme.texts[Light3DElement] = u"#C0C0"_s;
-    scheme.texts[DarkShadowElement].clear();
-    QVERIFY(!CheckStyleInput(scheme, platform, nullptr));
-    scheme.baseColor = true;
-    QVERIFY(!CheckStyleInput(scheme, platform, nullptr));
-    QCOMPARE(platform.messages.size(), 2); // one each: the first failing box ends the check
-    QCOMPARE(platform.messages[0].title, u"Error"_s);
-    QCOMPARE(platform.messages[0].style, 48);
-    QVERIFY(platform.messages[0].text.endsWith(u"to choose a color for all elements."_s));
-    QVERIFY(platform.messages[1].text.endsWith(u"to choose a base color."_s));
-}
-
-void TestCodeText::derivesColorsFromTheBase_data()
-{
-    QTest::addColumn<QRgb>("base");
-    QTest::addColumn<SchemeColors>("expected"); // face arrow highlight 3dlight shadow dark track
-    QTest::newRow("classic grey gives the default scheme")
-        << qRgb(0xC0, 0xC0, 0xC0)
-        << colorsOf({0xFFC0C0C0, 0xFF000000, 0xFFFFFFFF, 0xFFC0C0C0, 0xFF808080, 0xFF000000,
-                     0xFFE0E0E0});
-    QTest::newRow("dark base, white arrows, halves round up")
-        << qRgb(0x01, 0x02, 0x35)
-        << colorsOf({0xFF010235, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF010235, 0xFF010123, 0xFF000000,
-                     0xFF80819A});
-    QTest::newRow("white") << qRgb(255, 255, 255)
-                           << colorsOf({0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFAAAAAA,
-                                        0xFF000000, 0xFFFFFFFF});
-}
-
-void TestCodeText::derivesColorsFromTheBase()
-{
-    QFETCH(QRgb, base);
-    QFETCH(SchemeColors, expected);
-    QCOMPARE(DeriveFromBase(base).rgb, expected.rgb);
-
-    SchemeTexts scheme;
-    scheme.baseColor = true;
-    scheme.texts[BaseColorIndex] = ColorText(base).toLower();
-    QCOMPARE(ResolveSchemeColors(scheme)->rgb, expected.rgb);
-}
-
-void TestCodeText::measuresContrast_data()
-{
-    QTest::addColumn<QRgb>("first");
-    QTest::addColumn<QRgb>("second");
-    QTest::addColumn<double>("ratio");
-    QTest::newRow("black on white") << qRgb(0, 0, 0) << qRgb(255, 255, 255) << 21.0;
-    QTest::newRow("either order") << qRgb(255, 255, 255) << qRgb(0, 0, 0) << 21.0;
-    QTest::newRow("same colour") << qRgb(0x33, 0x66, 0x99) << qRgb(0x33, 0x66, 0x99) << 1.0;
-    QTest::newRow("default thumb on track")
-        << qRgb(0xC0, 0xC0, 0xC0) << qRgb(0xE0, 0xE0, 0xE0) << 1.3782;
-    QTest::newRow("grey 767676 on white")
-        << qRgb(0x76, 0x76, 0x76) << qRgb(255, 255, 255) << 4.5422;
-    QTest::newRow("pure red on black") << qRgb(255, 0, 0) << qRgb(0, 0, 0) << 5.252;
-}
-
-void TestCodeText::measuresContrast()
-{
-    QFETCH(QRgb, first);
-    QFETCH(QRgb, second);
-    QFETCH(double, ratio);
-    QVERIFY2(std::abs(ContrastRatio(first, second) - ratio) < 0.001,
-             qPrintable(QString::number(ContrastRatio(first, second))));
-}
-
-void TestCodeText::acceptsOnlySafeScopes_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("scope"); // empty: refused
-    QTest::newRow("class") << u".sidebar"_s << u".sidebar"_s;
-    QTest::newRow("blanks trimmed") << u"  #menu > ul  "_s << u"#menu > ul"_s;
-    QTest::newRow("list and quotes")
-        << u"div[title=\"a,b\"], :is(p, q)"_s << u"div[title=\"a,b\"], :is(p, q)"_s;
-    for (const QString &bad :
-         {u""_s, u"   "_s, u"a {"_s, u"a}"_s, u"a; b"_s, u"</style><p>"_s, u"a /* b"_s,
-          u"@import url(x)"_s, u"a\nb"_s, u"[title=\"x]"_s, u":is(a"_s, u"a]"_s})
-        QTest::newRow(qPrintable(u"refused: "_s + QString(bad).replace(u'\n', u"\\n"_s)))
-            << bad << QString();
-}
-
-void TestCodeText::acceptsOnlySafeScopes()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, scope);
-    QCOMPARE(ScopeSelector(text).value_or(QString()), scope);
-}
-
-void TestCodeText::sheetKeepsEachBrowserToItsBranch_data()
-{
-    QTest::addColumn<QString>("scope");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<QString>("root"); // where the colours are set
-    QTest::addColumn<QString>("scrollbar"); // the bevelled branch's first selector
-    QTest::addColumn<QString>("firefox"); // what Firefox gets
-    QTest::newRow("whole page")
-        << QString() << 16 << u":root"_s << u"::-webkit-scrollbar"_s
-        << u"scrollbar-color: var(--scrollbar-face) var(--scrollbar-track);"_s;
-    QTest::newRow("selector list, thin")
-        << u".a, .b"_s << 10 << u".a,\r\n.b"_s
-        << u".a::-webkit-scrollbar,\r\n  .b::-webkit-scrollbar"_s
-        << u"scrollbar-color: var(--scrollbar-face) var(--scrollbar-track);\r\n    scrollbar-width: thin;"_s;
-    QTest::newRow("width kept in range")
-        << u"#x"_s << 99 << u"#x"_s << u"#x::-webkit-scrollbar"_s
-        << u"scrollbar-color: var(--scrollbar-face) var(--scrollbar-track);\r\n  }"_s;
-}
-
-void TestCodeText::sheetKeepsEachBrowserToItsBranch()
-{
-    QFETCH(QString, scope);
-    QFETCH(int, width);
-    QFETCH(QString, root);
-    QFETCH(QString, scrollbar);
-    QFETCH(QString, firefox);
-    const SchemeColors colors = *ResolveSchemeColors(defaultScheme());
-    const QString css = BuildModernStyleSheet(colors, {scope, width});
-
-    // Colours first, then the three branches, in order; CR LF throughout.
-    QVERIFY(css.startsWith(root + u" {\r\n  --scrollbar-face: #C0C0C0;\r\n"_s));
-    QVERIFY(css.contains(u"  --scrollbar-track: #E0E0E0;\r\n}\r\n"_s));
-    const QStringList heads{u"@supports selector(::-webkit-scrollbar-thumb)"_s,
-                            u"@supports not selector(::-webkit-scrollbar-thumb)"_s,
-                            u"@media (forced-colors: active)"_s};
-    qsizetype at = 0;
-    for (const QString &head : heads) {
-        const qsizetype found = css.indexOf(u"\r\n"_s + head + u" {\r\n"_s);
-        QVERIFY2(found > at, qPrintable(head));
-        at = found;
+    void classicBlockTakesTextsVerbatim()
+    {
+        // Whatever the boxes hold goes in as it stands; a base-colour block has its one line.
+        SchemeTexts scheme = defaultScheme();
+        scheme.texts[ShadowElement] = u"#GGGGGG"_s;
+        scheme.texts[TrackElement] = u"#c0c0c0"_s;
+        QCOMPARE(BuildStyleBlock(scheme),
+                 u"<STYLE type=\"text/css\">\r\n<!--\r\nBODY {\r\n"
+                 "scrollbar-face-color:#C0C0C0;\r\n"
+                 "scrollbar-highlight-color:#FFFFFF;\r\n"
+                 "scrollbar-3dlight-color:#C0C0C0;\r\n"
+                 "scrollbar-darkshadow-color:#000000;\r\n"
+                 "scrollbar-shadow-color:#GGGGGG;\r\n"
+                 "scrollbar-arrow-color:#FFFFFF;\r\n"
+                 "scrollbar-track-color:#c0c0c0;\r\n"
+                 "}\r\n-->\r\n</STYLE>\r\n"_s);
+        scheme.baseColor = true;
+        scheme.texts[BaseColorIndex] = u"#336699"_s;
+        QCOMPARE(BuildStyleBlock(scheme),
+                 u"<STYLE type=\"text/css\">\r\n<!--\r\nBODY {\r\n"
+                 "scrollbar-base-color:#336699;\r\n}\r\n-->\r\n</STYLE>\r\n"_s);
     }
-    QCOMPARE(css.count(u"\r\n"_s), css.count(u'\n'));
-    QVERIFY(css.endsWith(u"}\r\n"_s));
 
-    // Chromium drops the bevel wherever scrollbar-color or scrollbar-width applies.
-    const QString bevelled = block(css, heads[0]);
-    QVERIFY(bevelled.startsWith(u"\r\n"_s + heads[0] + u" {\r\n  "_s + scrollbar + u" {\r\n"_s));
-    QVERIFY(!bevelled.contains(u"scrollbar-color"_s) && !bevelled.contains(u"scrollbar-width"_s));
-    const int px = std::clamp(width, 8, 32);
-    QVERIFY(bevelled.contains(u"    width: %1px;\r\n    height: %1px;\r\n"_s.arg(px)));
-    QVERIFY(bevelled.contains(u"width='%1' height='%1'"_s.arg(px)));
-    // Four arrows, each an SVG with its "#" percent-encoded.
-    QCOMPARE(bevelled.count(u"url(\"data:image/svg+xml,"_s), 4);
-    QCOMPARE(bevelled.count(u"fill='%23FFFFFF'"_s), 4);
-    QVERIFY(!bevelled.contains(u"'#"_s) && !bevelled.contains(u'<'));
+    void checkLooksAtLengthsOfTheModesTextsOnly()
+    {
+        ScriptedPlatform platform;
+        SchemeTexts scheme = defaultScheme();
+        QVERIFY(CheckStyleInput(scheme, platform, nullptr)); // the base box's "#" is not looked at
+        scheme.texts[Light3DElement] = u"#C0C0"_s;
+        scheme.texts[DarkShadowElement].clear();
+        QVERIFY(!CheckStyleInput(scheme, platform, nullptr)); // one message for both
+        scheme.baseColor = true;
+        QVERIFY(!CheckStyleInput(scheme, platform, nullptr));
+        scheme.texts[BaseColorIndex] = u"#GGGGGG"_s; // only the length counts
+        QVERIFY(CheckStyleInput(scheme, platform, nullptr));
+        QCOMPARE(platform.messages.size(), 2);
+        QVERIFY(platform.messages[0].text.endsWith(u"to choose a color for all elements."_s));
+        QVERIFY(platform.messages[1].text.endsWith(u"to choose a base color."_s));
+    }
 
-    QVERIFY(block(css, heads[1]).contains(firefox));
-    QVERIFY(block(css, heads[2]).contains(u"--scrollbar-face: ButtonFace;"_s));
-}
+    void derivesColorsFromTheBase_data()
+    {
+        QTest::addColumn<QRgb>("base");
+        // Face, arrow, highlight, 3dlight, shadow, darkshadow, track.
+        QTest::addColumn<SchemeColors>("expected");
+        QTest::newRow("classic grey gives the default scheme")
+            << qRgb(0xC0, 0xC0, 0xC0)
+            << SchemeColors{{0xFFC0C0C0, 0xFF000000, 0xFFFFFFFF, 0xFFC0C0C0, 0xFF808080, 0xFF000000,
+                             0xFFE0E0E0}};
+        QTest::newRow("dark base, white arrows, halves round up")
+            << qRgb(0x01, 0x02, 0x35)
+            << SchemeColors{{0xFF010235, 0xFFFFFFFF, 0xFFFFFFFF, 0xFF010235, 0xFF010123, 0xFF000000,
+                             0xFF80819A}};
+        QTest::newRow("white") << qRgb(255, 255, 255)
+                               << SchemeColors{{0xFFFFFFFF, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF,
+                                                0xFFAAAAAA, 0xFF000000, 0xFFFFFFFF}};
+    }
 
-void TestCodeText::formatsShareOneImplementation()
-{
-    SchemeTexts scheme = defaultScheme();
-    const QString classic = BuildStyleBlock(scheme);
-    const QString modern = BuildModernStyleSheet(*ResolveSchemeColors(scheme), {});
-    const auto code = [&scheme](CodeFormat format) {
-        return BuildCode(scheme, {format, {}}).value_or(u"(none)"_s);
-    };
-    QCOMPARE(code(CodeFormat::Classic), classic);
-    QCOMPARE(code(CodeFormat::Css), modern);
-    QCOMPARE(code(CodeFormat::Modern), u"<style>\r\n"_s + modern + u"</style>\r\n"_s);
-    QCOMPARE(code(CodeFormat::Both), classic + code(CodeFormat::Modern));
+    void derivesColorsFromTheBase()
+    {
+        QFETCH(QRgb, base);
+        QFETCH(SchemeColors, expected);
+        QCOMPARE(DeriveFromBase(base).rgb, expected.rgb);
 
-    // An incomplete colour: the classic block as it stands, no sheet for today's browsers.
-    scheme.texts[Light3DElement] = u"#C0C0"_s;
-    QVERIFY(code(CodeFormat::Classic).contains(u"scrollbar-3dlight-color:#C0C0;"_s));
-    QCOMPARE(code(CodeFormat::Modern), u"(none)"_s);
-    QCOMPARE(FirstIncompleteColor(scheme), std::optional<int>(Light3DElement));
-    for (const char16_t *name : {u"classic", u"modern", u"both", u"css"})
-        QCOMPARE(CodeFormatName(*CodeFormatFromName(QString::fromUtf16(name))),
-                 QString::fromUtf16(name));
-    QVERIFY(!CodeFormatFromName(u"Modern"_s));
-}
+        SchemeTexts scheme;
+        scheme.baseColor = true;
+        scheme.texts[BaseColorIndex] = ColorText(base).toLower();
+        QCOMPARE(ResolveSchemeColors(scheme)->rgb, expected.rgb);
+    }
+
+    void measuresContrast_data()
+    {
+        QTest::addColumn<QRgb>("first");
+        QTest::addColumn<QRgb>("second");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("black on white") << qRgb(0, 0, 0) << qRgb(255, 255, 255) << 21.0;
+        QTest::newRow("either order") << qRgb(255, 255, 255) << qRgb(0, 0, 0) << 21.0;
+        QTest::newRow("pure red on black") << qRgb(255, 0, 0) << qRgb(0, 0, 0) << 5.252;
+    }
+
+    void measuresContrast()
+    {
+        QFETCH(QRgb, first);
+        QFETCH(QRgb, second);
+        QFETCH(double, ratio);
+        QVERIFY2(std::abs(ContrastRatio(first, second) - ratio) < 0.001,
+                 qPrintable(QString::number(ContrastRatio(first, second))));
+    }
+
+    void acceptsOnlySafeScopes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("scope"); // empty: refused
+        QTest::newRow("blanks trimmed") << u"  #menu > ul  "_s << u"#menu > ul"_s;
+        QTest::newRow("list and quotes")
+            << u"div[title=\"a,b\"], :is(p, q)"_s << u"div[title=\"a,b\"], :is(p, q)"_s;
+        for (const QString &bad :
+             {u""_s, u"   "_s, u"a {"_s, u"a}"_s, u"a; b"_s, u"</style><p>"_s, u"a /* b"_s,
+              u"@import url(x)"_s, u"a\nb"_s, u"[title=\"x]"_s, u":is(a"_s, u"a]"_s})
+            QTest::newRow(qPrintable(u"refused: "_s + QString(bad).replace(u'\n', u"\\n"_s)))
+                << bad << QString();
+    }
+
+    void acceptsOnlySafeScopes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, scope);
+        QCOMPARE(ScopeSelector(text).value_or(QString()), scope);
+    }
+
+    // How the sheet draws is proven in real browsers; here, what they are not shown: a list
+    // as the scope, the width's range, the branches' order, CR LF and the arrows' escaping.
+    void sheetScopesEverySelectorAndKeepsTheWidthInRange()
+    {
+        const SchemeColors colors = *ResolveSchemeColors(defaultScheme());
+        const QString css = BuildModernStyleSheet(colors, {u".a, .b"_s, 10});
+        QVERIFY(css.startsWith(u".a,\r\n.b {\r\n  --scrollbar-face: #C0C0C0;\r\n"_s));
+        QVERIFY(css.contains(u"  .a::-webkit-scrollbar,\r\n  .b::-webkit-scrollbar {\r\n"_s));
+        QVERIFY(css.contains(u"    width: 10px;\r\n    height: 10px;\r\n"_s));
+        QVERIFY(css.contains(u"    scrollbar-width: thin;\r\n"_s));
+        QCOMPARE(css.count(u"\r\n"_s), css.count(u'\n'));
+        // Forced colours come last, so that they win.
+        const qsizetype bevelled = css.indexOf(u"@supports selector(::-webkit-scrollbar-thumb)"_s);
+        const qsizetype plain = css.indexOf(u"@supports not selector(::-webkit-scrollbar-thumb)"_s);
+        const qsizetype forced = css.indexOf(u"@media (forced-colors: active) {\r\n"_s);
+        QVERIFY(0 < bevelled && bevelled < plain && plain < forced);
+        QVERIFY(css.indexOf(u"--scrollbar-face: ButtonFace;"_s) > forced);
+        // The arrows are SVG in data addresses: "#" percent-encoded, no markup.
+        QCOMPARE(css.count(u"fill='%23FFFFFF'"_s), 4);
+        QVERIFY(!css.contains(u"'#"_s) && !css.contains(u'<'));
+
+        const QString wide = BuildModernStyleSheet(colors, {u"#x"_s, 99});
+        QVERIFY(wide.contains(u"    width: 32px;\r\n"_s) && !wide.contains(u"thin"_s));
+        QVERIFY(BuildModernStyleSheet(colors, {}).startsWith(u":root {\r\n"_s));
+    }
+
+    void formatsShareOneImplementation()
+    {
+        SchemeTexts scheme = defaultScheme();
+        const QString classic = BuildStyleBlock(scheme);
+        const QString modern = BuildModernStyleSheet(*ResolveSchemeColors(scheme), {});
+        const auto code = [&scheme](CodeFormat format) {
+            return BuildCode(scheme, {format, {}}).value_or(u"(none)"_s);
+        };
+        QCOMPARE(code(CodeFormat::Classic), classic);
+        QCOMPARE(code(CodeFormat::Css), modern);
+        QCOMPARE(code(CodeFormat::Modern), u"<style>\r\n"_s + modern + u"</style>\r\n"_s);
+        QCOMPARE(code(CodeFormat::Both), classic + code(CodeFormat::Modern));
+
+        // An incomplete colour gives no sheet for today's browsers.
+        scheme.texts[Light3DElement] = u"#C0C0"_s;
+        QCOMPARE(code(CodeFormat::Modern), u"(none)"_s);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCodeText)
 #include "tst_CodeText.moc"
