@@ -55,144 +55,141 @@ class TestBrw2Css : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void printsTheChosenFormat_data();
-    void printsTheChosenFormat();
-    void refusesWithoutOutput_data();
-    void refusesWithoutOutput();
-    void matchesTheCodeWindow();
-    void importsOldPages();
+    void initTestCase()
+    {
+        m_elements = m_folder.filePath(u"elements.brw"_s);
+        m_base = m_folder.filePath(u"base.brw"_s);
+        QVERIFY(WriteFile(m_elements, ElementFile) && WriteFile(m_base, BaseFile));
+    }
+
+    void printsTheChosenFormat_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("fromStandardInput");
+        QTest::addColumn<bool>("base");
+        QTest::addColumn<CodeOptions>("options");
+
+        const ModernSheetOptions plain;
+        QTest::newRow("modern by default")
+            << QStringList() << false << false << CodeOptions{CodeFormat::Modern, plain};
+        QTest::newRow("classic, lower case kept")
+            << QStringList{u"--format"_s, u"classic"_s} << false << false
+            << CodeOptions{CodeFormat::Classic, plain};
+        QTest::newRow("bare css, scope and width")
+            << QStringList{u"--format=css"_s, u"--scope"_s, u" .side , #menu"_s, u"--width=9"_s}
+            << false << false << CodeOptions{CodeFormat::Css, {u".side , #menu"_s, 9}};
+        QTest::newRow("base colour from standard input")
+            << QStringList() << true << true << CodeOptions{CodeFormat::Modern, plain};
+    }
+
+    void printsTheChosenFormat()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, fromStandardInput);
+        QFETCH(bool, base);
+        QFETCH(CodeOptions, options);
+        const QString path = base ? m_base : m_elements;
+        const Run run = fromStandardInput
+            ? brw2css(arguments << u"-"_s, base ? BaseFile : ElementFile)
+            : brw2css(arguments << path);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(run.out), BuildCode(schemeIn(path), options).value());
+    }
+
+    void refusesWithoutOutput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("file"); // written to bad.brw and given on standard input
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+
+        const auto row = [](const char *name, const QStringList &arguments, const QByteArray &file,
+                            int exitCode, const QString &message) {
+            QTest::newRow(name) << arguments << file << exitCode << message;
+        };
+        const QByteArray good = ElementFile;
+        const QString notScheme = u"bad.brw: is not a Barwright color scheme file"_s;
+        const QStringList bad{u"bad.brw"_s};
+        row("missing file", {u"nowhere.brw"_s}, good, 1, u"nowhere.brw: cannot be read"_s);
+        row("wrong header", bad, QByteArray(good).replace("Barwright", "barwright"), 1, notScheme);
+        row("incomplete colour", bad, QByteArray(good).replace("#8844FF", "#8844"), 1,
+            u"bad.brw: [Colors] Value 3 is \"#8844\", not a color"_s);
+        row("missing base colour", bad, QByteArray(BaseFile).replace("Value=#4080C0", ""), 1,
+            u"bad.brw: [Color] Value is \"\", not a color"_s);
+        row("junk on standard input", {u"-"_s}, "\x89PNG\r\n\x1a\n", 1,
+            u"-: is not a Barwright color scheme file"_s);
+        row("unknown format", {u"--format=xml"_s, bad[0]}, good, 2, u"unknown format \"xml\""_s);
+        row("width too small", {u"--width=7"_s, bad[0]}, good, 2,
+            u"the width must be a whole number from 8 to 32"_s);
+        row("unsafe scope", {u"--scope=a{x}"_s, bad[0]}, good, 2,
+            u"\"a{x}\" cannot be the scope"_s);
+        row("no file", {}, good, 2, u"name one scheme file, or - for standard input"_s);
+        row("page without legacy colours", {u"--input=html"_s, u"-"_s}, good, 1,
+            u"-: no legacy scrollbar colors for the page"_s);
+        row("binary page", {u"--input=css"_s, bad[0]},
+            QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 1, u"bad.brw: the file is not text"_s);
+    }
+
+    void refusesWithoutOutput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, file);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QVERIFY(WriteFile(m_folder.filePath(u"bad.brw"_s), file));
+        const Run run = brw2css(arguments, file, m_folder.path());
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(QString::fromUtf8(run.err), u"brw2css: "_s + message + u'\n');
+    }
+
+    void matchesTheCodeWindow()
+    {
+        // The same options, chosen in the code window: the converter prints what it copies.
+        CRegSettings settings = ProgramSettings();
+        settings.SaveSetting(u"Code"_s, u"Format"_s, u"both"_s);
+        settings.SaveSetting(u"Code"_s, u"Scope"_s, u"main .list"_s);
+        settings.SaveSetting(u"Code"_s, u"Width"_s, u"20"_s);
+        ScriptedPlatform platform;
+        CodeWindow window(schemeIn(m_elements), platform, nullptr);
+        window.copyButton()->click();
+        const Run run
+            = brw2css({u"--format=both"_s, u"--scope=main .list"_s, u"--width=20"_s, m_elements});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(
+            platform.clipboard.contains(u"main .list::-webkit-scrollbar {\r\n    width: 20px;"_s));
+        QCOMPARE(QString::fromUtf8(run.out), platform.clipboard);
+
+        const Run help = brw2css({u"--help"_s});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains("--format <format>"));
+        QCOMPARE(brw2css({u"--version"_s}).out, QByteArray("brw2css " BARWRIGHT_VERSION "\n"));
+    }
+
+    void importsOldPages()
+    {
+        // The colours of elements.brw, as an old page wrote them.
+        const QString page = m_folder.filePath(u"old.HTM"_s);
+        QVERIFY(WriteFile(page, OldPage));
+        const CodeOptions modern{CodeFormat::Modern, {}};
+        const Run run = brw2css({u"--report"_s, page});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(run.out), BuildCode(schemeIn(m_elements), modern).value());
+        QVERIFY2(run.err.startsWith("A seven-colour scheme, 7 of its colours from the page.\n"
+                                    "Line 2, BODY: scrollbar-face-color: #3366CC, applied.\n"),
+                 run.err.constData());
+
+        const Run sheet
+            = brw2css({u"--input=css"_s, u"-"_s}, "body { scrollbar-base-color: #4080c0 }");
+        QCOMPARE(sheet.err, QByteArray());
+        QCOMPARE(QString::fromUtf8(sheet.out), BuildCode(schemeIn(m_base), modern).value());
+    }
 
 private:
     QTemporaryDir m_folder;
     QString m_elements, m_base;
 };
-
-void TestBrw2Css::initTestCase()
-{
-    m_elements = m_folder.filePath(u"elements.brw"_s);
-    m_base = m_folder.filePath(u"base.brw"_s);
-    QVERIFY(WriteFile(m_elements, ElementFile) && WriteFile(m_base, BaseFile));
-}
-
-void TestBrw2Css::printsTheChosenFormat_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("fromStandardInput");
-    QTest::addColumn<bool>("base");
-    QTest::addColumn<CodeOptions>("options");
-
-    const ModernSheetOptions plain;
-    QTest::newRow("modern by default")
-        << QStringList() << false << false << CodeOptions{CodeFormat::Modern, plain};
-    QTest::newRow("classic, lower case kept") << QStringList{u"--format"_s, u"classic"_s} << false
-                                              << false << CodeOptions{CodeFormat::Classic, plain};
-    QTest::newRow("bare css, scope and width")
-        << QStringList{u"--format=css"_s, u"--scope"_s, u" .side , #menu"_s, u"--width=9"_s}
-        << false << false << CodeOptions{CodeFormat::Css, {u".side , #menu"_s, 9}};
-    QTest::newRow("base colour from standard input")
-        << QStringList() << true << true << CodeOptions{CodeFormat::Modern, plain};
-}
-
-void TestBrw2Css::printsTheChosenFormat()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, fromStandardInput);
-    QFETCH(bool, base);
-    QFETCH(CodeOptions, options);
-    const QString path = base ? m_base : m_elements;
-    const Run run = fromStandardInput ? brw2css(arguments << u"-"_s, base ? BaseFile : ElementFile)
-                                      : brw2css(arguments << path);
-    QCOMPARE(run.err, QByteArray());
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(QString::fromUtf8(run.out), BuildCode(schemeIn(path), options).value());
-}
-
-void TestBrw2Css::refusesWithoutOutput_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("file"); // written to bad.brw and given on standard input
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");
-
-    const auto row = [](const char *name, const QStringList &arguments, const QByteArray &file,
-                        int exitCode, const QString &message) {
-        QTest::newRow(name) << arguments << file << exitCode << message;
-    };
-    const QByteArray good = ElementFile;
-    const QString notScheme = u"bad.brw: is not a Barwright color scheme file"_s;
-    const QStringList bad{u"bad.brw"_s};
-    row("missing file", {u"nowhere.brw"_s}, good, 1, u"nowhere.brw: cannot be read"_s);
-    row("wrong header", bad, QByteArray(good).replace("Barwright", "barwright"), 1, notScheme);
-    row("incomplete colour", bad, QByteArray(good).replace("#8844FF", "#8844"), 1,
-        u"bad.brw: [Colors] Value 3 is \"#8844\", not a color"_s);
-    row("missing base colour", bad, QByteArray(BaseFile).replace("Value=#4080C0", ""), 1,
-        u"bad.brw: [Color] Value is \"\", not a color"_s);
-    row("junk on standard input", {u"-"_s}, "\x89PNG\r\n\x1a\n", 1,
-        u"-: is not a Barwright color scheme file"_s);
-    row("unknown format", {u"--format=xml"_s, bad[0]}, good, 2, u"unknown format \"xml\""_s);
-    row("width too small", {u"--width=7"_s, bad[0]}, good, 2,
-        u"the width must be a whole number from 8 to 32"_s);
-    row("unsafe scope", {u"--scope=a{x}"_s, bad[0]}, good, 2, u"\"a{x}\" cannot be the scope"_s);
-    row("no file", {}, good, 2, u"name one scheme file, or - for standard input"_s);
-    row("page without legacy colours", {u"--input=html"_s, u"-"_s}, good, 1,
-        u"-: no legacy scrollbar colors for the page"_s);
-    row("binary page", {u"--input=css"_s, bad[0]}, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
-        1, u"bad.brw: the file is not text"_s);
-}
-
-void TestBrw2Css::refusesWithoutOutput()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, file);
-    QFETCH(int, exitCode);
-    QFETCH(QString, message);
-    QVERIFY(WriteFile(m_folder.filePath(u"bad.brw"_s), file));
-    const Run run = brw2css(arguments, file, m_folder.path());
-    QCOMPARE(run.exitCode, exitCode);
-    QCOMPARE(run.out, QByteArray());
-    QCOMPARE(QString::fromUtf8(run.err), u"brw2css: "_s + message + u'\n');
-}
-
-void TestBrw2Css::matchesTheCodeWindow()
-{
-    // The same options, chosen in the code window: the converter prints what it copies.
-    CRegSettings settings = ProgramSettings();
-    settings.SaveSetting(u"Code"_s, u"Format"_s, u"both"_s);
-    settings.SaveSetting(u"Code"_s, u"Scope"_s, u"main .list"_s);
-    settings.SaveSetting(u"Code"_s, u"Width"_s, u"20"_s);
-    ScriptedPlatform platform;
-    CodeWindow window(schemeIn(m_elements), platform, nullptr);
-    window.copyButton()->click();
-    const Run run
-        = brw2css({u"--format=both"_s, u"--scope=main .list"_s, u"--width=20"_s, m_elements});
-    QCOMPARE(run.exitCode, 0);
-    QVERIFY(platform.clipboard.contains(u"main .list::-webkit-scrollbar {\r\n    width: 20px;"_s));
-    QCOMPARE(QString::fromUtf8(run.out), platform.clipboard);
-
-    const Run help = brw2css({u"--help"_s});
-    QCOMPARE(help.exitCode, 0);
-    QVERIFY(help.out.contains("--format <format>"));
-    QCOMPARE(brw2css({u"--version"_s}).out, QByteArray("brw2css " BARWRIGHT_VERSION "\n"));
-}
-
-void TestBrw2Css::importsOldPages()
-{
-    // The colours of elements.brw, as an old page wrote them.
-    const QString page = m_folder.filePath(u"old.HTM"_s);
-    QVERIFY(WriteFile(page, OldPage));
-    const CodeOptions modern{CodeFormat::Modern, {}};
-    const Run run = brw2css({u"--report"_s, page});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(QString::fromUtf8(run.out), BuildCode(schemeIn(m_elements), modern).value());
-    QVERIFY2(run.err.startsWith("A seven-colour scheme, 7 of its colours from the page.\n"
-                                "Line 2, BODY: scrollbar-face-color: #3366CC, applied.\n"),
-             run.err.constData());
-
-    const Run sheet = brw2css({u"--input=css"_s, u"-"_s}, "body { scrollbar-base-color: #4080c0 }");
-    QCOMPARE(sheet.err, QByteArray());
-    QCOMPARE(QString::fromUtf8(sheet.out), BuildCode(schemeIn(m_base), modern).value());
-}
 
 BARWRIGHT_TEST_MAIN(TestBrw2Css)
 #include "tst_Brw2Css.moc"

@@ -59,59 +59,60 @@ class TestModernSheetInBrowsers : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void drawsTheScheme_data();
-    void drawsTheScheme();
-};
+    void drawsTheScheme_data()
+    {
+        QTest::addColumn<RealBrowser>("browser");
+        QTest::addColumn<SchemeTexts>("scheme");
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<bool>("shows");
 
-void TestModernSheetInBrowsers::drawsTheScheme_data()
-{
-    QTest::addColumn<RealBrowser>("browser");
-    QTest::addColumn<SchemeTexts>("scheme");
-    QTest::addColumn<QString>("head");
-    QTest::addColumn<bool>("shows");
-
-    for (const RealBrowser browser :
-         {RealBrowser::Chromium, RealBrowser::Firefox, RealBrowser::WebKit}) {
-        const QByteArray name = BrowserName(browser).toLatin1();
-        QTest::newRow(name + " box scope")
-            << browser << Elements << sheet(Elements, u"#box"_s) << true;
-        QTest::newRow(name + " whole page") << browser << Elements << sheet(Elements, {}) << true;
-        QTest::newRow(name + " base colour") << browser << Base << sheet(Base, u"#box"_s) << true;
+        for (const RealBrowser browser :
+             {RealBrowser::Chromium, RealBrowser::Firefox, RealBrowser::WebKit}) {
+            const QByteArray name = BrowserName(browser).toLatin1();
+            QTest::newRow(name + " box scope")
+                << browser << Elements << sheet(Elements, u"#box"_s) << true;
+            QTest::newRow(name + " whole page")
+                << browser << Elements << sheet(Elements, {}) << true;
+            QTest::newRow(name + " base colour")
+                << browser << Base << sheet(Base, u"#box"_s) << true;
+        }
+        QTest::newRow("chromium old page through brw2css")
+            << RealBrowser::Chromium << Elements << convertedOldPage() << true;
+        // Sheets that must fail the checks: the classic properties alone, and Chromium's rule that
+        // scrollbar-color on an ancestor turns the bevelled rules off.
+        QTest::newRow("chromium classic block")
+            << RealBrowser::Chromium << Elements << BuildCode(Elements, {}).value_or(QString())
+            << false;
+        QTest::newRow("chromium scrollbar-color beside")
+            << RealBrowser::Chromium << Elements
+            << sheet(Elements, u"#box"_s) + u"<style>html { scrollbar-color: red blue; }</style>"_s
+            << false;
+        QTest::newRow("firefox classic block")
+            << RealBrowser::Firefox << Elements << BuildCode(Elements, {}).value_or(QString())
+            << false;
     }
-    QTest::newRow("chromium old page through brw2css")
-        << RealBrowser::Chromium << Elements << convertedOldPage() << true;
-    // Sheets that must fail the checks: the classic properties alone, and Chromium's rule that
-    // scrollbar-color on an ancestor turns the bevelled rules off.
-    QTest::newRow("chromium classic block") << RealBrowser::Chromium << Elements
-                                            << BuildCode(Elements, {}).value_or(QString()) << false;
-    QTest::newRow("chromium scrollbar-color beside")
-        << RealBrowser::Chromium << Elements
-        << sheet(Elements, u"#box"_s) + u"<style>html { scrollbar-color: red blue; }</style>"_s
-        << false;
-    QTest::newRow("firefox classic block")
-        << RealBrowser::Firefox << Elements << BuildCode(Elements, {}).value_or(QString()) << false;
-}
 
-void TestModernSheetInBrowsers::drawsTheScheme()
-{
-    QFETCH(RealBrowser, browser);
-    QFETCH(SchemeTexts, scheme);
-    QFETCH(QString, head);
-    QFETCH(bool, shows);
+    void drawsTheScheme()
+    {
+        QFETCH(RealBrowser, browser);
+        QFETCH(SchemeTexts, scheme);
+        QFETCH(QString, head);
+        QFETCH(bool, shows);
 
-    QString error;
-    const QImage shot = ScreenshotPage(browser, page(head), QSize(300, 200), error);
-    QVERIFY2(!shot.isNull(), qPrintable(error));
-    const SchemeColors colors = *ResolveSchemeColors(scheme);
-    // The box's vertical scrollbar, above its horizontal one.
-    const QStringList faults = browser != RealBrowser::Firefox
-        ? BevelFaults(shot, {BoxWidth - BarWidth, 0, BarWidth, BoxHeight - BarWidth}, colors)
-        : TwoColorFaults(shot, QRect(BoxWidth - 20, 0, 20, BoxHeight - BarWidth), colors);
-    if (shows != faults.isEmpty())
-        shot.save(QDir::temp().filePath(
-            u"%1.png"_s.arg(QLatin1StringView(QTest::currentDataTag())).replace(u' ', u'-')));
-    QVERIFY2(shows == faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
-}
+        QString error;
+        const QImage shot = ScreenshotPage(browser, page(head), QSize(300, 200), error);
+        QVERIFY2(!shot.isNull(), qPrintable(error));
+        const SchemeColors colors = *ResolveSchemeColors(scheme);
+        // The box's vertical scrollbar, above its horizontal one.
+        const QStringList faults = browser != RealBrowser::Firefox
+            ? BevelFaults(shot, {BoxWidth - BarWidth, 0, BarWidth, BoxHeight - BarWidth}, colors)
+            : TwoColorFaults(shot, QRect(BoxWidth - 20, 0, 20, BoxHeight - BarWidth), colors);
+        if (shows != faults.isEmpty())
+            shot.save(QDir::temp().filePath(
+                u"%1.png"_s.arg(QLatin1StringView(QTest::currentDataTag())).replace(u' ', u'-')));
+        QVERIFY2(shows == faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestModernSheetInBrowsers)
 #include "tst_ModernSheetInBrowsers.moc"

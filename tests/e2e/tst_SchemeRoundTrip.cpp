@@ -13,7 +13,44 @@ class TestSchemeRoundTrip : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void savedInOneRunLoadedInTheNext();
+    void savedInOneRunLoadedInTheNext()
+    {
+        const QString path = m_dir.filePath(u"orange.brw"_s);
+        {
+            // Qt's own options change nothing: the window still comes up on this X server.
+            ProgramProcess first;
+            QVERIFY(first.start({}, ProgramProcess::programPath(),
+                                {u"-platform"_s, u"offscreen"_s, u"-reverse"_s}));
+            const QString main = first.waitForWindow(u"Barwright"_s);
+            QVERIFY(!main.isEmpty());
+            // The diagram as the program starts: the face through the panel, the arrow through
+            // the arrow box on it.
+            QTRY_COMPARE(first.diagramPixel(main, {900, 2800}), 0xC0C0C0u);
+            QCOMPARE(first.diagramPixel(main, {925, 925}), 0xFFFFFFu);
+            keys(main, u"Tab ctrl+a"_s); // the face's box
+            type(u"ff8000"_s);
+            keys(main, u"alt+f s"_s);
+            QVERIFY(answerFileDialog(first, u"Save Color Scheme as..."_s, path));
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 5000);
+            keys(main, u"alt+f e"_s); // Exit asks nothing
+            QVERIFY(first.waitForExit());
+        }
+
+        ProgramProcess second;
+        QVERIFY(second.start());
+        const QString main = second.waitForWindow(u"Barwright"_s);
+        QVERIFY(!main.isEmpty());
+        QTRY_COMPARE(second.diagramPixel(main, {900, 2800}), 0xC0C0C0u);
+        keys(main, u"alt+f l"_s);
+        QVERIFY(answerFileDialog(second, u"Load Color Scheme..."_s, path));
+        QTRY_COMPARE(second.diagramPixel(main, {900, 2800}), 0xFF8000u);
+        QCOMPARE(second.diagramPixel(main, {900, 4300}), 0xE0E0E0u); // the track as it was
+
+        // The face's box, copied to the clipboard, which the program serves while it runs.
+        QGuiApplication::clipboard()->clear();
+        keys(main, u"Tab ctrl+a ctrl+c"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), u"#FF8000"_s, 5000);
+    }
 
 private:
     static void keys(const QString &window, const QString &sequence)
@@ -22,6 +59,7 @@ private:
         for (const QString &key : sequence.split(u' '))
             ProgramProcess::xdotool({u"key"_s, u"--delay"_s, u"30"_s, key});
     }
+
     static void type(const QString &text) { ProgramProcess::xdotool({u"type"_s, text}); }
     // Answers the file dialog of this title with a full path.
     static bool answerFileDialog(ProgramProcess &program, const QString &title, const QString &path)
@@ -37,45 +75,6 @@ private:
 
     QTemporaryDir m_dir;
 };
-
-void TestSchemeRoundTrip::savedInOneRunLoadedInTheNext()
-{
-    const QString path = m_dir.filePath(u"orange.brw"_s);
-    {
-        // Qt's own options change nothing: the window still comes up on this X server.
-        ProgramProcess first;
-        QVERIFY(first.start({}, ProgramProcess::programPath(),
-                            {u"-platform"_s, u"offscreen"_s, u"-reverse"_s}));
-        const QString main = first.waitForWindow(u"Barwright"_s);
-        QVERIFY(!main.isEmpty());
-        // The diagram as the program starts: the face through the panel, the arrow through
-        // the arrow box on it.
-        QTRY_COMPARE(first.diagramPixel(main, {900, 2800}), 0xC0C0C0u);
-        QCOMPARE(first.diagramPixel(main, {925, 925}), 0xFFFFFFu);
-        keys(main, u"Tab ctrl+a"_s); // the face's box
-        type(u"ff8000"_s);
-        keys(main, u"alt+f s"_s);
-        QVERIFY(answerFileDialog(first, u"Save Color Scheme as..."_s, path));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 5000);
-        keys(main, u"alt+f e"_s); // Exit asks nothing
-        QVERIFY(first.waitForExit());
-    }
-
-    ProgramProcess second;
-    QVERIFY(second.start());
-    const QString main = second.waitForWindow(u"Barwright"_s);
-    QVERIFY(!main.isEmpty());
-    QTRY_COMPARE(second.diagramPixel(main, {900, 2800}), 0xC0C0C0u);
-    keys(main, u"alt+f l"_s);
-    QVERIFY(answerFileDialog(second, u"Load Color Scheme..."_s, path));
-    QTRY_COMPARE(second.diagramPixel(main, {900, 2800}), 0xFF8000u);
-    QCOMPARE(second.diagramPixel(main, {900, 4300}), 0xE0E0E0u); // the track as it was
-
-    // The face's box, copied to the clipboard, which the program serves while it runs.
-    QGuiApplication::clipboard()->clear();
-    keys(main, u"Tab ctrl+a ctrl+c"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), u"#FF8000"_s, 5000);
-}
 
 BARWRIGHT_TEST_MAIN(TestSchemeRoundTrip)
 #include "tst_SchemeRoundTrip.moc"

@@ -87,10 +87,112 @@ class TestWebEngine : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void stationeryOpensCleanly();
-    void helpPageOpensWithEveryLinkAndCommand();
+    void stationeryOpensCleanly()
+    {
+        Q_UNUSED(EngineReady)
+        m_platform.fileAnswers = {m_folder.filePath(u"page.htm"_s)};
+        m_window.findChild<QAction *>(u"mnuFileOES"_s)->trigger();
+        WatchedPage browser;
+        QVERIFY(browser.open(m_folder.filePath(u"page.htm"_s)));
+        // The engine reads the element between its tags, with its line ends made LF.
+        const QStringList lines = BuildStyleBlock(m_window.schemeTexts()).split(u"\r\n"_s);
+        QCOMPARE(browser.evaluate(u"document.head.querySelector('style').textContent"_s).toString(),
+                 u'\n' + lines.mid(1, 11).join(u'\n') + u'\n');
+        QCOMPARE(browser
+                     .evaluate(u"getComputedStyle(document.body).backgroundColor + ' ' + "
+                               "getComputedStyle(document.body).color"_s)
+                     .toString(),
+                 u"rgb(255, 255, 255) rgb(0, 0, 0)"_s);
+        QVERIFY2(browser.complaints.isEmpty(), qPrintable(browser.complaints.join(u'\n')));
+    }
+
+    void helpPageOpensWithEveryLinkAndCommand()
+    {
+        WatchedPage page;
+        QVERIFY(
+            page.open(QDir(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR")).filePath(u"brw.html"_s)));
+        QCOMPARE(page.title(), u"Barwright Help"_s);
+        const QStringList broken
+            = page.evaluate(u"Array.from(document.querySelectorAll('a[href^=\"#\"]'))"
+                            ".map(a => a.getAttribute('href'))"
+                            ".filter(href => !document.getElementById(href.slice(1)))"_s)
+                  .toStringList();
+        QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u' ')));
+        // Every menu entry of the program is explained.
+        const QString text = page.evaluate(u"document.body.innerText"_s).toString();
+        for (const QAction *menu : m_window.menuBar()->actions()) {
+            for (const QAction *entry : menu->menu()->actions()) {
+                const QString caption = entry->text().remove(u'&');
+                QVERIFY2(entry->isSeparator() || text.contains(caption), qPrintable(caption));
+            }
+        }
+        QVERIFY2(page.complaints.isEmpty(), qPrintable(page.complaints.join(u'\n')));
+    }
+
     // Last: the colours tried in the preview stay in the settings.
-    void previewShowsTheSchemeAndTriedColours();
+    void previewShowsTheSchemeAndTriedColours()
+    {
+        MainWindowFixture fixture;
+        // A program folder of its own, with the module and the picture the build put beside the
+        // program.
+        const QDir built(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR"));
+        const QStringList files = built.entryList({u"barwright_webview*"_s, u"arrow.gif"_s});
+        QCOMPARE(files.size(), 2);
+        for (const QString &file : files)
+            QVERIFY(QFile::copy(built.filePath(file), fixture.programDir.filePath(file)));
+        // No window manager hands out the focus here: shown is enough.
+        fixture.platform.programDir = fixture.programDir.path();
+        fixture.window = std::make_unique<MainWindow>(fixture.platform);
+        MainWindow *main = fixture.window.get();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        // Seven colours that differ, so that each band of the bevel tells which one it is.
+        const QString scheme[] = {u"#CC3300"_s, u"#FFEE00"_s, u"#AAFFAA"_s, u"#8844FF"_s,
+                                  u"#225522"_s, u"#110022"_s, u"#33CC00"_s};
+        for (int i = 0; i < ElementCount; ++i)
+            main->entryBox(i)->put(scheme[i]);
+        const SchemeColors colors = *ResolveSchemeColors(main->schemeTexts());
+
+        WhenModal(u"msg1"_s, [](QWidget *notice) {
+            qobject_cast<NoticeDialog *>(notice)->showAgainCheck()->setChecked(false);
+            qobject_cast<NoticeDialog *>(notice)->okButton()->click();
+        });
+        WhenModal(
+            u"Form3"_s,
+            [&colors](QWidget *window) {
+                auto *preview = qobject_cast<PreviewWindow *>(window);
+                QVERIFY(QTest::qWaitFor([preview] { return preview->isPageLoaded(); }, 30000));
+                PageView *page = preview->pageView();
+                QVERIFY(page->showsScrollbarColors());
+                QCOMPARE(ReadDocumentColor(page, DocumentColor::Background, 10000), u"#FFFFFF"_s);
+
+                EntryBox *back = preview->colorBox(1);
+                back->setFocus();
+                back->select(1, 6);
+                QTest::keyClicks(back, u"336699"_s);
+                QCOMPARE(ReadDocumentColor(page, DocumentColor::Background, 10000), u"#336699"_s);
+
+                // What the engine draws: the tried background, and the page's own scrollbar in
+                // the scheme's bevel, from the sheet for today's browsers.
+                QWidget *view = page->widget();
+                const QRect bar(view->width() - DefaultScrollbarWidth, 0, DefaultScrollbarWidth,
+                                view->height());
+                QStringList faults;
+                const bool drawn = QTest::qWaitFor(
+                    [&] {
+                        const QImage image = shown(view);
+                        faults = BevelFaults(image, bar, colors);
+                        return faults.isEmpty()
+                            && image.pixel(bar.left() / 2, view->height() - 30)
+                            == qRgb(0x33, 0x66, 0x99);
+                    },
+                    10000);
+                QVERIFY2(drawn, qPrintable(faults.join(u"; "_s)));
+                preview->closeButton()->click();
+            },
+            60000);
+        main->findChild<QAction *>(u"mnuFileASP"_s)->trigger();
+    }
 
 private:
     QTemporaryDir m_folder;
@@ -98,111 +200,6 @@ private:
     ScriptedPlatform m_platform;
     MainWindow m_window{m_platform};
 };
-
-void TestWebEngine::previewShowsTheSchemeAndTriedColours()
-{
-    MainWindowFixture fixture;
-    // A program folder of its own, with the module and the picture the build put beside the
-    // program.
-    const QDir built(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR"));
-    const QStringList files = built.entryList({u"barwright_webview*"_s, u"arrow.gif"_s});
-    QCOMPARE(files.size(), 2);
-    for (const QString &file : files)
-        QVERIFY(QFile::copy(built.filePath(file), fixture.programDir.filePath(file)));
-    // No window manager hands out the focus here: shown is enough.
-    fixture.platform.programDir = fixture.programDir.path();
-    fixture.window = std::make_unique<MainWindow>(fixture.platform);
-    MainWindow *main = fixture.window.get();
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main));
-    // Seven colours that differ, so that each band of the bevel tells which one it is.
-    const QString scheme[] = {u"#CC3300"_s, u"#FFEE00"_s, u"#AAFFAA"_s, u"#8844FF"_s,
-                              u"#225522"_s, u"#110022"_s, u"#33CC00"_s};
-    for (int i = 0; i < ElementCount; ++i)
-        main->entryBox(i)->put(scheme[i]);
-    const SchemeColors colors = *ResolveSchemeColors(main->schemeTexts());
-
-    WhenModal(u"msg1"_s, [](QWidget *notice) {
-        qobject_cast<NoticeDialog *>(notice)->showAgainCheck()->setChecked(false);
-        qobject_cast<NoticeDialog *>(notice)->okButton()->click();
-    });
-    WhenModal(
-        u"Form3"_s,
-        [&colors](QWidget *window) {
-            auto *preview = qobject_cast<PreviewWindow *>(window);
-            QVERIFY(QTest::qWaitFor([preview] { return preview->isPageLoaded(); }, 30000));
-            PageView *page = preview->pageView();
-            QVERIFY(page->showsScrollbarColors());
-            QCOMPARE(ReadDocumentColor(page, DocumentColor::Background, 10000), u"#FFFFFF"_s);
-
-            EntryBox *back = preview->colorBox(1);
-            back->setFocus();
-            back->select(1, 6);
-            QTest::keyClicks(back, u"336699"_s);
-            QCOMPARE(ReadDocumentColor(page, DocumentColor::Background, 10000), u"#336699"_s);
-
-            // What the engine draws: the tried background, and the page's own scrollbar in
-            // the scheme's bevel, from the sheet for today's browsers.
-            QWidget *view = page->widget();
-            const QRect bar(view->width() - DefaultScrollbarWidth, 0, DefaultScrollbarWidth,
-                            view->height());
-            QStringList faults;
-            const bool drawn = QTest::qWaitFor(
-                [&] {
-                    const QImage image = shown(view);
-                    faults = BevelFaults(image, bar, colors);
-                    return faults.isEmpty()
-                        && image.pixel(bar.left() / 2, view->height() - 30)
-                        == qRgb(0x33, 0x66, 0x99);
-                },
-                10000);
-            QVERIFY2(drawn, qPrintable(faults.join(u"; "_s)));
-            preview->closeButton()->click();
-        },
-        60000);
-    main->findChild<QAction *>(u"mnuFileASP"_s)->trigger();
-}
-
-void TestWebEngine::stationeryOpensCleanly()
-{
-    Q_UNUSED(EngineReady)
-    m_platform.fileAnswers = {m_folder.filePath(u"page.htm"_s)};
-    m_window.findChild<QAction *>(u"mnuFileOES"_s)->trigger();
-    WatchedPage browser;
-    QVERIFY(browser.open(m_folder.filePath(u"page.htm"_s)));
-    // The engine reads the element between its tags, with its line ends made LF.
-    const QStringList lines = BuildStyleBlock(m_window.schemeTexts()).split(u"\r\n"_s);
-    QCOMPARE(browser.evaluate(u"document.head.querySelector('style').textContent"_s).toString(),
-             u'\n' + lines.mid(1, 11).join(u'\n') + u'\n');
-    QCOMPARE(browser
-                 .evaluate(u"getComputedStyle(document.body).backgroundColor + ' ' + "
-                           "getComputedStyle(document.body).color"_s)
-                 .toString(),
-             u"rgb(255, 255, 255) rgb(0, 0, 0)"_s);
-    QVERIFY2(browser.complaints.isEmpty(), qPrintable(browser.complaints.join(u'\n')));
-}
-
-void TestWebEngine::helpPageOpensWithEveryLinkAndCommand()
-{
-    WatchedPage page;
-    QVERIFY(page.open(QDir(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR")).filePath(u"brw.html"_s)));
-    QCOMPARE(page.title(), u"Barwright Help"_s);
-    const QStringList broken
-        = page.evaluate(u"Array.from(document.querySelectorAll('a[href^=\"#\"]'))"
-                        ".map(a => a.getAttribute('href'))"
-                        ".filter(href => !document.getElementById(href.slice(1)))"_s)
-              .toStringList();
-    QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u' ')));
-    // Every menu entry of the program is explained.
-    const QString text = page.evaluate(u"document.body.innerText"_s).toString();
-    for (const QAction *menu : m_window.menuBar()->actions()) {
-        for (const QAction *entry : menu->menu()->actions()) {
-            const QString caption = entry->text().remove(u'&');
-            QVERIFY2(entry->isSeparator() || text.contains(caption), qPrintable(caption));
-        }
-    }
-    QVERIFY2(page.complaints.isEmpty(), qPrintable(page.complaints.join(u'\n')));
-}
 
 BARWRIGHT_TEST_MAIN(TestWebEngine)
 #include "tst_WebEngine.moc"

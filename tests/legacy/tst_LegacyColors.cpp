@@ -34,131 +34,127 @@ class TestLegacyColors : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void pagesInTheStylesOfTheWild_data();
-    void pagesInTheStylesOfTheWild();
-    void largeAndBinaryFiles_data();
-    void largeAndBinaryFiles();
+    void pagesInTheStylesOfTheWild_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("css");
+        QTest::addColumn<QString>("expected"); // empty: no colours for the page
+        QTest::addColumn<QStringList>("reported");
+
+        QTest::newRow("upper case in a BODY style attribute")
+            << u"<HTML><HEAD><TITLE>Old</TITLE></HEAD>\n"
+               "<BODY BGCOLOR=white STYLE=\"SCROLLBAR-FACE-COLOR: #336699;\n"
+               "  SCROLLBAR-ARROW-COLOR: #FFFF00;SCROLLBAR-TRACK-COLOR:#000080\">\n</BODY></HTML>"_s
+            << false << scheme({{0, "#336699"}, {1, "#FFFF00"}, {6, "#000080"}})
+            << QStringList{
+                   u"A seven-colour scheme, 3 of its colours from the page."_s,
+                   u"Line 2, BODY style attribute: scrollbar-face-color: #336699, applied."_s,
+                   u"Line 3, BODY style attribute: scrollbar-arrow-color: #FFFF00, applied."_s,
+                   u"Not set by the page, so from the default scheme: highlight #FFFFFF, "
+                   "3dlight #C0C0C0, shadow #808080, darkshadow #000000."_s};
+        QTest::newRow("style sheet with comments and !important")
+            << u"/* site colours: body { scrollbar-face-color: red } */\n"
+               "@import url(\"print.css\");\n@media screen {\n  body {\n"
+               "    scrollbar-face-color: /* teal */ #008080 !important;\n"
+               "    scrollbar-shadow-color : #004040 ! IMPORTANT ;\n  }\n}\n"_s
+            << true << scheme({{0, "#008080"}, {4, "#004040"}})
+            << QStringList{u"Line 5, body: scrollbar-face-color: #008080, applied."_s,
+                           u"Line 6, body: scrollbar-shadow-color: #004040, applied."_s};
+        QTest::newRow("named, short-hex, rgb() and system colours")
+            << u"<style type=\"text/css\">\n<!--\nBODY { scrollbar-face-color: Navy;"
+               " scrollbar-highlight-color: #fc0;\n  scrollbar-shadow-color: rgb(50%, 0%, 100%);"
+               " scrollbar-darkshadow-color: RGB( 0 , 128 , 255 );\n"
+               "  scrollbar-3dlight-color: ThreeDShadow; scrollbar-arrow-color: C0FFEE }\n"
+               "-->\n</style>"_s
+            << false
+            << scheme({{0, "#000080"},
+                       {1, "#C0FFEE"},
+                       {2, "#FFCC00"},
+                       {3, "#808080"},
+                       {4, "#8000FF"},
+                       {5, "#0080FF"}})
+            << QStringList{u"Line 3, BODY: scrollbar-face-color: Navy (#000080), applied."_s};
+        QTest::newRow("a textarea rule does not win; the last page rule does")
+            << u"<style>body { scrollbar-face-color: #111111 }\n"
+               "textarea, .box { scrollbar-face-color: #222222 }\n</style>\n"
+               "<script>document.write('<style>body{scrollbar-face-color:red}</style>')</script>\n"
+               "<body><div style='scrollbar-track-color: #444444'></div>\n"
+               "<style>html>body { SCROLLBAR-FACE-COLOR: #333333 }</style>"_s
+            << false << scheme({{0, "#333333"}})
+            << QStringList{u"Line 1, body: scrollbar-face-color: #111111, set aside: line 6 sets "
+                           "it later."_s,
+                           u"Line 2, textarea, .box: scrollbar-face-color: #222222, set aside: not "
+                           "the page's own scrollbar."_s,
+                           u"Line 5, div style attribute: scrollbar-track-color: #444444, set "
+                           "aside: not the page's own scrollbar."_s};
+        QTest::newRow("base only")
+            << u"<body style=\"scrollbar-base-color: #6699cc\">"_s << false
+            << scheme({{7, "#6699CC"}}, true) << QStringList{u"A base-colour scheme: #6699CC."_s};
+        QTest::newRow("base plus elements")
+            << u"body { scrollbar-base-color: #6699CC; scrollbar-arrow-color: black;\n"
+               "scrollbar-track-color: inherit }"_s
+            << true << scheme({{1, "#000000"}})
+            << QStringList{u"Line 1, body: scrollbar-base-color: #6699CC, set aside: the element "
+                           "colours win."_s,
+                           u"Line 2, body: scrollbar-track-color: inherit, set aside: not a colour "
+                           "Barwright can read."_s};
+        QTest::newRow("none") << u"<html><body><!-- <body style=\"scrollbar-face-color:red\"> -->\n"
+                                 "<p>scrollbar-face-color: red</p></body></html>"_s
+                              << false << QString()
+                              << QStringList{
+                                     u"No legacy scrollbar colours for the page were found."_s};
+    }
+
+    void pagesInTheStylesOfTheWild()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, css);
+        QFETCH(QString, expected);
+        QFETCH(QStringList, reported);
+
+        const LegacyColorImport result
+            = ImportLegacyColors(page.toUtf8(), css ? LegacySource::Css : LegacySource::Html);
+        QVERIFY(result.error.isEmpty());
+        QCOMPARE(schemeOf(result), expected);
+        const QStringList lines = result.report.split(u'\n');
+        for (const QString &line : reported)
+            QVERIFY2(lines.contains(line), qPrintable(result.report));
+    }
+
+    void largeAndBinaryFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("expected"); // an error, or a line of the report
+
+        const QByteArray line = "<p style=\"color: red\">Lorem ipsum dolor sit amet</p>\n";
+        const QByteArray rule = "<style>body { scrollbar-face-color: #123456 }</style>\n";
+        const qsizetype lines = (LegacyPageLimit - rule.size()) / line.size();
+        QByteArray page = line.repeated(lines) + rule;
+        page += QByteArray(LegacyPageLimit - page.size(), ' ');
+        QTest::newRow("20 MB page")
+            << page << u"Line %1, body: scrollbar-face-color: #123456, applied."_s.arg(lines + 1);
+        QTest::newRow("over 20 MB") << page + ' ' << u"the file is larger than 20 MB"_s;
+        QByteArray junk(1 << 20, Qt::Uninitialized);
+        QRandomGenerator(13).fillRange(reinterpret_cast<quint32 *>(junk.data()), junk.size() / 4);
+        QTest::newRow("binary junk") << junk << u"the file is not text"_s;
+    }
+
+    void largeAndBinaryFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, expected);
+        const QString path = m_dir.filePath(u"page.html"_s);
+        QVERIFY(WriteFile(path, bytes));
+        const LegacyColorImport result = ImportLegacyPage(path, LegacySourceOf(path));
+        if (result.error.isEmpty())
+            QVERIFY2(result.report.split(u'\n').contains(expected), qPrintable(result.report));
+        else
+            QCOMPARE(result.error, expected);
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TestLegacyColors::pagesInTheStylesOfTheWild_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<bool>("css");
-    QTest::addColumn<QString>("expected"); // empty: no colours for the page
-    QTest::addColumn<QStringList>("reported");
-
-    QTest::newRow("upper case in a BODY style attribute")
-        << u"<HTML><HEAD><TITLE>Old</TITLE></HEAD>\n"
-           "<BODY BGCOLOR=white STYLE=\"SCROLLBAR-FACE-COLOR: #336699;\n"
-           "  SCROLLBAR-ARROW-COLOR: #FFFF00;SCROLLBAR-TRACK-COLOR:#000080\">\n</BODY></HTML>"_s
-        << false << scheme({{0, "#336699"}, {1, "#FFFF00"}, {6, "#000080"}})
-        << QStringList{u"A seven-colour scheme, 3 of its colours from the page."_s,
-                       u"Line 2, BODY style attribute: scrollbar-face-color: #336699, applied."_s,
-                       u"Line 3, BODY style attribute: scrollbar-arrow-color: #FFFF00, applied."_s,
-                       u"Not set by the page, so from the default scheme: highlight #FFFFFF, "
-                       "3dlight #C0C0C0, shadow #808080, darkshadow #000000."_s};
-    QTest::newRow("style sheet with comments and !important")
-        << u"/* site colours: body { scrollbar-face-color: red } */\n"
-           "@import url(\"print.css\");\n@media screen {\n  body {\n"
-           "    scrollbar-face-color: /* teal */ #008080 !important;\n"
-           "    scrollbar-shadow-color : #004040 ! IMPORTANT ;\n  }\n}\n"_s
-        << true << scheme({{0, "#008080"}, {4, "#004040"}})
-        << QStringList{u"Line 5, body: scrollbar-face-color: #008080, applied."_s,
-                       u"Line 6, body: scrollbar-shadow-color: #004040, applied."_s};
-    QTest::newRow("named, short-hex, rgb() and system colours")
-        << u"<style type=\"text/css\">\n<!--\nBODY { scrollbar-face-color: Navy;"
-           " scrollbar-highlight-color: #fc0;\n  scrollbar-shadow-color: rgb(50%, 0%, 100%);"
-           " scrollbar-darkshadow-color: RGB( 0 , 128 , 255 );\n"
-           "  scrollbar-3dlight-color: ThreeDShadow; scrollbar-arrow-color: C0FFEE }\n"
-           "-->\n</style>"_s
-        << false
-        << scheme({{0, "#000080"},
-                   {1, "#C0FFEE"},
-                   {2, "#FFCC00"},
-                   {3, "#808080"},
-                   {4, "#8000FF"},
-                   {5, "#0080FF"}})
-        << QStringList{u"Line 3, BODY: scrollbar-face-color: Navy (#000080), applied."_s};
-    QTest::newRow("a textarea rule does not win; the last page rule does")
-        << u"<style>body { scrollbar-face-color: #111111 }\n"
-           "textarea, .box { scrollbar-face-color: #222222 }\n</style>\n"
-           "<script>document.write('<style>body{scrollbar-face-color:red}</style>')</script>\n"
-           "<body><div style='scrollbar-track-color: #444444'></div>\n"
-           "<style>html>body { SCROLLBAR-FACE-COLOR: #333333 }</style>"_s
-        << false << scheme({{0, "#333333"}})
-        << QStringList{u"Line 1, body: scrollbar-face-color: #111111, set aside: line 6 sets "
-                       "it later."_s,
-                       u"Line 2, textarea, .box: scrollbar-face-color: #222222, set aside: not "
-                       "the page's own scrollbar."_s,
-                       u"Line 5, div style attribute: scrollbar-track-color: #444444, set "
-                       "aside: not the page's own scrollbar."_s};
-    QTest::newRow("base only") << u"<body style=\"scrollbar-base-color: #6699cc\">"_s << false
-                               << scheme({{7, "#6699CC"}}, true)
-                               << QStringList{u"A base-colour scheme: #6699CC."_s};
-    QTest::newRow("base plus elements")
-        << u"body { scrollbar-base-color: #6699CC; scrollbar-arrow-color: black;\n"
-           "scrollbar-track-color: inherit }"_s
-        << true << scheme({{1, "#000000"}})
-        << QStringList{u"Line 1, body: scrollbar-base-color: #6699CC, set aside: the element "
-                       "colours win."_s,
-                       u"Line 2, body: scrollbar-track-color: inherit, set aside: not a colour "
-                       "Barwright can read."_s};
-    QTest::newRow("none") << u"<html><body><!-- <body style=\"scrollbar-face-color:red\"> -->\n"
-                             "<p>scrollbar-face-color: red</p></body></html>"_s
-                          << false << QString()
-                          << QStringList{u"No legacy scrollbar colours for the page were found."_s};
-}
-
-void TestLegacyColors::pagesInTheStylesOfTheWild()
-{
-    QFETCH(QString, page);
-    QFETCH(bool, css);
-    QFETCH(QString, expected);
-    QFETCH(QStringList, reported);
-
-    const LegacyColorImport result
-        = ImportLegacyColors(page.toUtf8(), css ? LegacySource::Css : LegacySource::Html);
-    QVERIFY(result.error.isEmpty());
-    QCOMPARE(schemeOf(result), expected);
-    const QStringList lines = result.report.split(u'\n');
-    for (const QString &line : reported)
-        QVERIFY2(lines.contains(line), qPrintable(result.report));
-}
-
-void TestLegacyColors::largeAndBinaryFiles_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("expected"); // an error, or a line of the report
-
-    const QByteArray line = "<p style=\"color: red\">Lorem ipsum dolor sit amet</p>\n";
-    const QByteArray rule = "<style>body { scrollbar-face-color: #123456 }</style>\n";
-    const qsizetype lines = (LegacyPageLimit - rule.size()) / line.size();
-    QByteArray page = line.repeated(lines) + rule;
-    page += QByteArray(LegacyPageLimit - page.size(), ' ');
-    QTest::newRow("20 MB page") << page
-                                << u"Line %1, body: scrollbar-face-color: #123456, applied."_s.arg(
-                                       lines + 1);
-    QTest::newRow("over 20 MB") << page + ' ' << u"the file is larger than 20 MB"_s;
-    QByteArray junk(1 << 20, Qt::Uninitialized);
-    QRandomGenerator(13).fillRange(reinterpret_cast<quint32 *>(junk.data()), junk.size() / 4);
-    QTest::newRow("binary junk") << junk << u"the file is not text"_s;
-}
-
-void TestLegacyColors::largeAndBinaryFiles()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, expected);
-    const QString path = m_dir.filePath(u"page.html"_s);
-    QVERIFY(WriteFile(path, bytes));
-    const LegacyColorImport result = ImportLegacyPage(path, LegacySourceOf(path));
-    if (result.error.isEmpty())
-        QVERIFY2(result.report.split(u'\n').contains(expected), qPrintable(result.report));
-    else
-        QCOMPARE(result.error, expected);
-}
 
 BARWRIGHT_TEST_MAIN(TestLegacyColors)
 #include "tst_LegacyColors.moc"
