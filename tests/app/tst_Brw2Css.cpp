@@ -117,8 +117,6 @@ private Q_SLOTS:
             u"bad.brw: [Colors] Value 3 is \"#8844\", not a color"_s);
         row("missing base colour", bad, QByteArray(BaseFile).replace("Value=#4080C0", ""), 1,
             u"bad.brw: [Color] Value is \"\", not a color"_s);
-        row("junk on standard input", {u"-"_s}, "\x89PNG\r\n\x1a\n", 1,
-            u"-: is not a Barwright color scheme file"_s);
         row("unknown format", {u"--format=xml"_s, bad[0]}, good, 2, u"unknown format \"xml\""_s);
         row("width too small", {u"--width=7"_s, bad[0]}, good, 2,
             u"the width must be a whole number from 8 to 32"_s);
@@ -161,9 +159,6 @@ private Q_SLOTS:
             platform.clipboard.contains(u"main .list::-webkit-scrollbar {\r\n    width: 20px;"_s));
         QCOMPARE(QString::fromUtf8(run.out), platform.clipboard);
 
-        const Run help = brw2css({u"--help"_s});
-        QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out.contains("--format <format>"));
         QCOMPARE(brw2css({u"--version"_s}).out, QByteArray("brw2css " BARWRIGHT_VERSION "\n"));
     }
 
