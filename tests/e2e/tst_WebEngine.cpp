@@ -171,6 +171,9 @@ private Q_SLOTS:
                 back->select(1, 6);
                 QTest::keyClicks(back, u"336699"_s);
                 QCOMPARE(ReadDocumentColor(page, DocumentColor::Background, 10000), u"#336699"_s);
+                // The engine would read a text that is no colour as one of its own.
+                back->put(u"#GGGGGG"_s);
+                QCOMPARE(ReadDocumentColor(page, DocumentColor::Background, 10000), u"#336699"_s);
 
                 // What the engine draws: the tried background, and the page's own scrollbar in
                 // the scheme's bevel, from the sheet for today's browsers.
