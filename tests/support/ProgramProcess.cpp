@@ -2,7 +2,6 @@
 
 #include "TestHelpers.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -10,7 +9,6 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QThread>
 
 using namespace Qt::StringLiterals;
 
@@ -55,17 +53,10 @@ QString ProgramProcess::xdotool(const QStringList &arguments, int timeoutMs)
 
 QString ProgramProcess::waitForWindow(const QString &title, int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
+    // xdotool waits itself until such a window is mapped; the newest is the last it names.
     const QString pattern = u'^' + QRegularExpression::escape(title) + u'$';
-    while (!deadline.hasExpired()) {
-        const QString found = xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s, pattern});
-        if (!found.isEmpty())
-            return found.section(u'\n', -1);
-        if (m_process.state() == QProcess::NotRunning)
-            return {};
-        QThread::msleep(20);
-    }
-    return {};
+    return xdotool({u"search"_s, u"--sync"_s, u"--onlyvisible"_s, u"--name"_s, pattern}, timeoutMs)
+        .section(u'\n', -1);
 }
 
 QRect ProgramProcess::geometry(const QString &windowId) const
