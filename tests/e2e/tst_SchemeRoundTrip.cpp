@@ -33,7 +33,7 @@ private Q_SLOTS:
             QVERIFY(answerFileDialog(first, u"Save Color Scheme as..."_s, path));
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 5000);
             keys(main, u"alt+f e"_s); // Exit asks nothing
-            QVERIFY(first.waitForExit());
+            QVERIFY(first.process().waitForFinished(5000));
         }
 
         ProgramProcess second;

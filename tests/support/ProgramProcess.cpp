@@ -82,8 +82,3 @@ QRgb ProgramProcess::diagramPixel(const QString &mainWindowId, QPoint twips) con
                .pixel(0, 0)
         & 0xFFFFFF;
 }
-
-bool ProgramProcess::waitForExit(int timeoutMs)
-{
-    return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(timeoutMs);
-}

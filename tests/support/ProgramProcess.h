@@ -21,7 +21,6 @@ public:
     QRect geometry(const QString &windowId) const;
     // The colour the screen shows at a point, in twips, of the main window's diagram drawing.
     QRgb diagramPixel(const QString &mainWindowId, QPoint twips) const;
-    bool waitForExit(int timeoutMs = 5000);
     QProcess &process() { return m_process; }
 
     static QString programPath();
