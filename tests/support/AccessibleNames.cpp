@@ -59,13 +59,13 @@ void collect(QAccessibleInterface *item, QStringList &faults, QHash<QString, QSt
 
 } // namespace
 
-QStringList AccessibilityFaults(QWidget *window, const QStringList &sameCommand)
+QStringList AccessibilityFaults(QWidget *window)
 {
     QStringList faults;
     QHash<QString, QStringList> names;
     collect(QAccessible::queryAccessibleInterface(window), faults, names);
     for (auto it = names.cbegin(); it != names.cend(); ++it) {
-        if (it.value().size() > 1 && !sameCommand.contains(it.key()))
+        if (it.value().size() > 1)
             faults << u'"' + it.key() + u"\" named "_s + it.value().join(u", "_s);
     }
     faults.sort();

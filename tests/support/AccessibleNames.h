@@ -5,6 +5,5 @@
 class QWidget;
 
 // What a screen reader would find wrong in `window`, one line each: an item it reaches that
-// has no name, a control the keyboard cannot reach, and a name that two items share. Names in
-// `sameCommand` may be shared: one command offered in two places.
-QStringList AccessibilityFaults(QWidget *window, const QStringList &sameCommand = {});
+// has no name, a control the keyboard cannot reach, and a name that two items share.
+QStringList AccessibilityFaults(QWidget *window);
