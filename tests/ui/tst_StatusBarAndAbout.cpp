@@ -167,8 +167,7 @@ private Q_SLOTS:
         trigger(u"mnuHelpContents"_s);
         QCOMPARE(platform().helpRequests, 1);
         trigger(u"mnuHelpMoreFree"_s);
-        QCOMPARE(launched.last(), u"http://www.fernwick.example/"_s);
-        QCOMPARE(launched.size(), 3);
+        QCOMPARE(launched.mid(2), QStringList{u"http://www.fernwick.example/"_s});
     }
 
     void helpButtonFindsThePageBesideTheProgram()
@@ -190,7 +189,6 @@ private Q_SLOTS:
         }
         const QString page = folder + u"/brw.html"_s;
         QCOMPARE(shipped.opened, QList<QUrl>(2, QUrl::fromLocalFile(page)));
-        QVERIFY(QFileInfo(page).isFile());
 
         // Without the page beside the program the user is told which file is missing.
         const QTemporaryDir empty;
