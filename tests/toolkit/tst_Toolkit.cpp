@@ -92,22 +92,6 @@ private Q_SLOTS:
         QTEST(int(changes.size()), "changes");
     }
 
-    void nestedPutsRunBeforeTheOuterHandlerGoesOn()
-    {
-        EntryBox *box = m_window->box;
-        QStringList seen;
-        connect(box, &EntryBox::changed, box, [&] {
-            seen << u"in:"_s + box->text();
-            if (!box->text().startsWith(u'#'))
-                box->put(u'#' + box->text());
-            seen << u"out:"_s + box->text();
-        });
-        box->put(u"12345678"_s);
-        QCOMPARE(seen,
-                 (QStringList{u"in:12345678"_s, u"in:#12345678"_s, u"out:#12345678"_s,
-                              u"out:#12345678"_s}));
-    }
-
     void keyFilterSeesTypedCharactersOnly()
     {
         EntryBox *box = m_window->box;
