@@ -13,7 +13,6 @@
 struct MainWindowFixture
 {
     QTemporaryDir programDir;
-    ScrollbarDiagram *diagram = nullptr;
     ScriptedPlatform platform;
     std::unique_ptr<MainWindow> window;
 
@@ -22,7 +21,6 @@ struct MainWindowFixture
         platform.programDir = programDir.path();
         if (!window)
             window = std::make_unique<MainWindow>(platform);
-        diagram = window->diagram();
         window->show();
         // Without a window manager (a bare test X server) nothing else activates it.
         window->activateWindow();

@@ -24,7 +24,7 @@ protected Q_SLOTS:
 protected:
     MainWindow *window() const { return m_fixture->window.get(); }
     ScriptedPlatform &platform() const { return m_fixture->platform; }
-    ScrollbarDiagram *diagram() const { return m_fixture->diagram; }
+    ScrollbarDiagram *diagram() const { return window()->diagram(); }
     EntryBox *box(int index) const { return window()->entryBox(index); }
     QPushButton *button(const QString &name) const
     {

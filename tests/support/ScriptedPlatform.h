@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <deque>
-#include <functional>
 
 // Answers every question a window asks the desktop from a script, and records what was asked.
 // Nothing modal is ever shown.
@@ -17,18 +16,14 @@ public:
     struct Message
     {
         QString text;
-        int style = 0;
         QString title;
         QWidget *owner = nullptr;
     };
     struct FileDialog
     {
         bool save = false;
-        QString title;
-        QString filter;
         QString folder;
         QString fileName;
-        QString defaultSuffix;
     };
 
     // Answers, taken in order. Without one, a message box answers its first button's result,
@@ -36,8 +31,6 @@ public:
     std::deque<int> messageAnswers;
     std::deque<int> colorAnswers;
     std::deque<QString> fileAnswers;
-    // Runs while a message box would be up, before it is answered.
-    std::function<void(const Message &)> whileMessageShown;
 
     QList<Message> messages;
     QList<int> colorRequests; // the initial colours
@@ -49,11 +42,10 @@ public:
 
     int messageBox(QWidget *owner, const QString &text, int style, const QString &title) override
     {
-        messages << Message{text, style, title, owner};
-        if (whileMessageShown)
-            whileMessageShown(messages.constLast());
+        messages << Message{text, title, owner};
         const int buttons = style & 0xF;
-        const bool yes = buttons == MessageBoxStyle::YesNoCancel || buttons == MessageBoxStyle::YesNo;
+        const bool yes
+            = buttons == MessageBoxStyle::YesNoCancel || buttons == MessageBoxStyle::YesNo;
         return take(messageAnswers, yes ? int(MessageBoxResult::Yes) : int(MessageBoxResult::Ok));
     }
     int chooseColor(QWidget *, int initialColor, bool) override
@@ -61,17 +53,16 @@ public:
         colorRequests << initialColor;
         return take(colorAnswers, -1);
     }
-    QString openFileName(QWidget *, const QString &title, const QString &filter,
+    QString openFileName(QWidget *, const QString &, const QString &,
                          const QString &folder) override
     {
-        fileDialogs << FileDialog{false, title, filter, folder, {}, {}};
+        fileDialogs << FileDialog{false, folder, {}};
         return take(fileAnswers, QString());
     }
-    QString saveFileName(QWidget *, const QString &title, const QString &filter,
-                         const QString &folder, const QString &fileName,
-                         const QString &defaultSuffix) override
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &folder,
+                         const QString &fileName, const QString &) override
     {
-        fileDialogs << FileDialog{true, title, filter, folder, fileName, defaultSuffix};
+        fileDialogs << FileDialog{true, folder, fileName};
         return take(fileAnswers, QString());
     }
     void launch(QWidget *, const QString &target) override { launched << target; }
