@@ -206,8 +206,8 @@ private Q_SLOTS:
         QVERIFY(content.baseColor);
         QCOMPARE(content.baseText, u"#336699"_s);
         // Only "1" means the base colour, not a number that reads as one.
-        QVERIFY(WriteFile(m_path,
-                          Header + "[Type]\r\nIsBase=01\r\n[Colors]\r\nValue 2=#123456\r\n"));
+        QVERIFY(
+            WriteFile(m_path, Header + "[Type]\r\nIsBase=01\r\n[Colors]\r\nValue 2=#123456\r\n"));
         content = ReadSchemeFile(m_path);
         QVERIFY(!content.baseColor);
         QCOMPARE(content.elementTexts[2], u"#123456"_s);
