@@ -19,9 +19,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("color");
         QTest::newRow("red is the low byte") << u"#FF0000"_s << 0x0000FF;
         QTest::newRow("single digits get a zero") << u"#0C0B0A"_s << 0x0A0B0C;
-        QTest::newRow("lower case") << u"#1a2b3c"_s << 0x3C2B1A;
         QTest::newRow("without hash") << u"C0C0C0"_s << 0xC0C0C0;
-        QTest::newRow("hash alone") << u"#"_s << 0xECFFFF;
         QTest::newRow("empty") << QString() << 0;
         QTest::newRow("blanks around") << u" FF "_s << 0xFF0000;
         // The number must fit 32 bits, by its digits' count and by a first character's code.
@@ -29,7 +27,6 @@ private Q_SLOTS:
         QTest::newRow("even eight zeros") << u"00000000"_s << -1;
         QTest::newRow("first char 182 still fits") << (QChar(182) + u"FFFFFF"_s) << 0xFFFFFF;
         QTest::newRow("first char 183 overflows") << (QChar(183) + u"000000"_s) << -1;
-        QTest::newRow("euro sign, no Latin-1 code") << u"\u20AC0"_s << -1;
         QTest::newRow("a wide character overflows") << (QChar(0x4E00) + u"123456"_s) << -1;
     }
 
@@ -42,26 +39,11 @@ private Q_SLOTS:
             QCOMPARE(ColorToHex(color), text.toUpper());
     }
 
-    void filterHexKey()
-    {
-        const auto filter = [](char16_t code) {
-            char16_t inOut = code;
-            const char16_t result = FilterHexKey(inOut);
-            return inOut == result ? result : char16_t(0xFFFF); // the argument carries it too
-        };
-        for (char16_t c : u"0123456789ABCDEF\b")
-            QCOMPARE(filter(c), c);
-        QCOMPARE(filter(u'c'), u'C');
-        QCOMPARE(filter(u'f'), u'F');
-        for (char16_t c : {u'#', u'g', u'G', u' ', char16_t(13), u'z', char16_t(0xE9)})
-            QCOMPARE(filter(c), char16_t(0));
-    }
-
     void acceptableEntries_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("acceptable");
-        QTest::newRow("colour text") << u"#12AB9f"_s << true;
+        QTest::newRow("every end of the digit ranges") << u"#09AFaf"_s << true;
         QTest::newRow("first character is never looked at") << u"ZC0C0C0"_s << true;
         QTest::newRow("G last") << u"#12345G"_s << false;
         QTest::newRow("short") << u"#12345"_s << false;

@@ -23,88 +23,83 @@ class TestCodeWindow : public MainWindowTest
     Q_OBJECT
 
 private Q_SLOTS:
-    void showsTheWholeBlockSelectedAndCopiesIt();
-    void formatAndOptionsAreRememberedAndChecked();
-};
-
-// Opened from the menu here; the button's way in is proven with the Enter key.
-void TestCodeWindow::showsTheWholeBlockSelectedAndCopiesIt()
-{
-    box(0)->put(u"#123456"_s);
-    const QString block = BuildStyleBlock(window()->schemeTexts());
-    WhenModal(u"Form2"_s, [&](QWidget *modal) {
-        auto *window = qobject_cast<CodeWindow *>(modal);
-        QPlainTextEdit *text = window->codeText();
-        QCOMPARE(text->toPlainText(), QString(block).replace(u"\r\n"_s, u"\n"_s));
-        QCOMPARE(text->textCursor().selectionStart(), 0);
-        QCOMPARE(text->textCursor().selectionEnd(), text->document()->characterCount() - 1);
-        QTRY_COMPARE(QApplication::focusWidget(), text);
-        // The desktop's copy keystroke takes CR LF too, and Enter leaves the window open.
-        QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), block);
-        QTest::keyClick(text, Qt::Key_Return);
-        QVERIFY(window->isVisible());
-
-        // A part selected: Copy still takes the whole block, CR LF kept, and says so.
-        QTextCursor part(text->document()->findBlockByNumber(3));
-        part.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        text->setTextCursor(part);
-        window->copyButton()->click();
-        QCOMPARE(platform().clipboard, block);
-        QCOMPARE(platform().messages.size(), 1);
-        QCOMPARE(platform().messages.last().owner, window);
-        QVERIFY(window->isVisible());
-        window->doneButton()->click();
-    });
-    trigger(u"mnuFileCopy"_s);
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-void TestCodeWindow::formatAndOptionsAreRememberedAndChecked()
-{
-    SchemeTexts scheme = window()->schemeTexts();
+    // Opened from the menu here; the button's way in is proven with the Enter key.
+    void showsTheWholeBlockSelectedAndCopiesIt()
     {
-        CodeWindow window(scheme, platform(), nullptr);
-        QVERIFY(window.findChild<QLabel *>(u"lblClassicNote"_s)->isVisibleTo(&window));
-        QVERIFY(!window.widthField()->isEnabled());
-        // The default thumb and white arrows hardly stand out from the grey around them.
-        QCOMPARE(window.contrastLabel(0)->text(),
-                 u"\u26A0 Thumb against track: 1.3:1 (under 3:1)"_s);
-        QCOMPARE(window.contrastLabel(1)->text(),
-                 u"\u26A0 Arrows against face: 1.8:1 (under 3:1)"_s);
+        box(0)->put(u"#123456"_s);
+        const QString block = BuildStyleBlock(window()->schemeTexts());
+        WhenModal(u"Form2"_s, [&](QWidget *modal) {
+            auto *window = qobject_cast<CodeWindow *>(modal);
+            QPlainTextEdit *text = window->codeText();
+            QCOMPARE(text->toPlainText(), QString(block).replace(u"\r\n"_s, u"\n"_s));
+            QCOMPARE(text->textCursor().selectionStart(), 0);
+            QCOMPARE(text->textCursor().selectionEnd(), text->document()->characterCount() - 1);
+            QTRY_COMPARE(QApplication::focusWidget(), text);
+            // The desktop's copy keystroke takes CR LF too, and Enter leaves the window open.
+            QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), block);
+            QTest::keyClick(text, Qt::Key_Return);
+            QVERIFY(window->isVisible());
 
-        QTest::keyClick(window.formatChoice(), Qt::Key_Down);
-        QVERIFY(!window.findChild<QLabel *>(u"lblClassicNote"_s)->isVisibleTo(&window));
-        window.selectorChoice()->click();
-        window.scopeField()->setText(u"a { color: red }"_s);
-        Q_EMIT window.scopeField()->editingFinished();
-        QCOMPARE(platform().messages.size(), 1);
-        QVERIFY(window.wholePageChoice()->isChecked());
-        window.selectorChoice()->click();
-        window.scopeField()->setText(u" .sidebar "_s);
-        Q_EMIT window.scopeField()->editingFinished();
-        window.widthField()->setValue(10);
-        QCOMPARE(platform().messages.size(), 1);
-        // The arrow keys move the scope between the whole page and the element.
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        window.selectorChoice()->setFocus();
-        QTest::keyClick(window.selectorChoice(), Qt::Key_Left);
-        QVERIFY(window.codeText()->toPlainText().startsWith(u"<style>\n:root {"_s));
-        QTest::keyClick(window.wholePageChoice(), Qt::Key_Right);
-        QVERIFY(window.codeText()->toPlainText().contains(u".sidebar::-webkit-scrollbar {"_s));
+            // A part selected: Copy still takes the whole block, CR LF kept, and says so.
+            QTextCursor part(text->document()->findBlockByNumber(3));
+            part.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            text->setTextCursor(part);
+            window->copyButton()->click();
+            QCOMPARE(platform().clipboard, block);
+            QCOMPARE(platform().messages.size(), 1);
+            QCOMPARE(platform().messages.last().owner, window);
+            QVERIFY(window->isVisible());
+            window->doneButton()->click();
+        });
+        trigger(u"mnuFileCopy"_s);
+        QVERIFY(!QApplication::activeModalWidget());
     }
-    // The next opening starts from the choices; an incomplete colour gives no code to copy.
-    scheme.texts[ShadowElement] = u"#80"_s;
-    CodeWindow window(scheme, platform(), nullptr);
-    QCOMPARE(window.formatChoice()->currentText(), u"Today's browsers"_s);
-    QCOMPARE(window.scopeField()->text(), u".sidebar"_s);
-    QCOMPARE(window.widthField()->value(), 10);
-    QVERIFY(!window.copyButton()->isEnabled());
-    QVERIFY(window.codeText()->toPlainText().contains(u"Shadow Color"_s));
-    QCOMPARE(window.contrastLabel(0)->text(), u"Thumb against track: \u2014"_s);
-}
+
+    void formatAndOptionsAreRememberedAndChecked()
+    {
+        SchemeTexts scheme = window()->schemeTexts();
+        {
+            CodeWindow window(scheme, platform(), nullptr);
+            QVERIFY(!window.widthField()->isEnabled());
+            // The default thumb and white arrows hardly stand out from the grey around them.
+            QCOMPARE(window.contrastLabel(0)->text(),
+                     u"\u26A0 Thumb against track: 1.3:1 (under 3:1)"_s);
+            QCOMPARE(window.contrastLabel(1)->text(),
+                     u"\u26A0 Arrows against face: 1.8:1 (under 3:1)"_s);
+
+            QTest::keyClick(window.formatChoice(), Qt::Key_Down);
+            window.selectorChoice()->click();
+            window.scopeField()->setText(u"a { color: red }"_s);
+            Q_EMIT window.scopeField()->editingFinished();
+            QCOMPARE(platform().messages.size(), 1);
+            QVERIFY(window.wholePageChoice()->isChecked());
+            window.selectorChoice()->click();
+            window.scopeField()->setText(u" .sidebar "_s);
+            Q_EMIT window.scopeField()->editingFinished();
+            window.widthField()->setValue(10);
+            QCOMPARE(platform().messages.size(), 1);
+            // The arrow keys move the scope between the whole page and the element.
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            window.selectorChoice()->setFocus();
+            QTest::keyClick(window.selectorChoice(), Qt::Key_Left);
+            QVERIFY(window.codeText()->toPlainText().startsWith(u"<style>\n:root {"_s));
+            QTest::keyClick(window.wholePageChoice(), Qt::Key_Right);
+            QVERIFY(window.codeText()->toPlainText().contains(u".sidebar::-webkit-scrollbar {"_s));
+        }
+        // The next opening starts from the choices; an incomplete colour gives no code to copy.
+        scheme.texts[ShadowElement] = u"#80"_s;
+        CodeWindow window(scheme, platform(), nullptr);
+        QCOMPARE(window.formatChoice()->currentText(), u"Today's browsers"_s);
+        QCOMPARE(window.scopeField()->text(), u".sidebar"_s);
+        QCOMPARE(window.widthField()->value(), 10);
+        QVERIFY(!window.copyButton()->isEnabled());
+        QVERIFY(window.codeText()->toPlainText().contains(u"Shadow Color"_s));
+        QCOMPARE(window.contrastLabel(0)->text(), u"Thumb against track: \u2014"_s);
+    }
+};
 
 BARWRIGHT_TEST_MAIN(TestCodeWindow)
 #include "tst_CodeWindow.moc"
