@@ -27,7 +27,9 @@ QString PreviewPageText(const QString &styleBlock, const QString &textColor,
         u"</script>"_s,
         styleBlock,
         u"</HEAD>"_s,
-        u"<BODY text=\""_s + textColor + u"\" bgcolor=\""_s + backColor + u"\">"_s,
+        // The stored colours stay inside their attributes, whatever the settings hold.
+        u"<BODY text=\""_s + textColor.toHtmlEscaped() + u"\" bgcolor=\""_s
+            + backColor.toHtmlEscaped() + u"\">"_s,
         u"<FONT FACE=\"Tahoma,Arial,Helvetica\"><B>This is what the scrollbars will look like on "
         "your page when viewed in I.E. 5.5 or later.</B></FONT>"_s,
         u"<BR><BR><CENTER><IMG SRC=\"arrow.gif\" alt=\"Should be an arrow here. Did you delete "

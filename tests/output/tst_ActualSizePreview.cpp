@@ -210,8 +210,11 @@ private Q_SLOTS:
         settings.SaveSetting(Colors, u"fgcolor"_s, u"#12"_s);
         settings.SaveSetting(Colors, u"bgcolor"_s, u"#FF\"><b>"_s);
         const QByteArray page = saveStationery(u"page.htm"_s);
-        QVERIFY(page.contains("<BODY text=\"#12\" bgcolor=\"#FF&quot;&gt;&lt;b&gt;\">\r\n"));
+        const QByteArray body = "<BODY text=\"#12\" bgcolor=\"#FF&quot;&gt;&lt;b&gt;\">\r\n";
+        QVERIFY(page.contains(BuildStyleBlock(window()->schemeTexts()).toLatin1() + "</HEAD>\r\n"
+                              + body));
         QCOMPARE(page.count("\r\n"), page.count('\n'));
+        QVERIFY(PreviewPageText({}, u"#12"_s, u"#FF\"><b>"_s).contains(QString::fromLatin1(body)));
 
         // Cancelled, or into a missing folder: nothing is written, and the failure is told.
         QVERIFY(QFile::remove(inProgramDir(u"pages/page.htm"_s)));
