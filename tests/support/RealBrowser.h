@@ -4,7 +4,8 @@
 #include <QString>
 
 // Today's browsers, started headless in a process of their own with a fresh profile, taking a
-// screenshot of a page. WebKit stands in for Safari: WebKitGTK under a private X server. Each one's start-up quirks live here and nowhere else.
+// screenshot of a page. WebKit stands in for Safari: WebKitGTK under a private X server. Each
+// one's start-up quirks live here and nowhere else.
 enum class RealBrowser { Chromium, Firefox, WebKit };
 
 QString BrowserName(RealBrowser browser);
