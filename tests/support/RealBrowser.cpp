@@ -21,8 +21,7 @@ QStringList chromiumArguments(const QString &profile, const QString &shot, QSize
     // Without the networking switches it keeps reaching for hosts this machine cannot reach.
     return u"--headless --no-sandbox --disable-gpu --no-first-run --disable-sync --disable-quic "
            "--disable-background-networking --disable-component-update "
-           "--force-device-scale-factor=1"_s
-               .split(u' ')
+           "--force-device-scale-factor=1"_s.split(u' ')
         + QStringList{u"--user-data-dir="_s + profile, u"--screenshot="_s + shot,
                       u"--window-size=%1,%2"_s.arg(size.width()).arg(size.height())};
 }
