@@ -58,6 +58,15 @@ private Q_SLOTS:
         QCOMPARE(IsAcceptableColorEntry(text), acceptable);
     }
 
+    void translateColor()
+    {
+        QCOMPARE(TranslateColor(0x02123456), 0x123456); // matched in the palette
+        QCOMPARE(TranslateColor(0x05123456), 0);
+        const QColor base = QGuiApplication::palette().color(QPalette::Base);
+        QCOMPARE(TranslateColor(int(0x80000005u)), NumberFromColor(base));
+        QCOMPARE(TranslateColor(int(0x800000FFu)), 0); // past the system colours
+    }
+
     void colorDialog()
     {
         WhenModal<QColorDialog>([](QColorDialog *dialog) {
