@@ -61,16 +61,23 @@ private:
     }
 
     static void type(const QString &text) { ProgramProcess::xdotool({u"type"_s, text}); }
-    // Answers the file dialog of this title with a full path.
+    // Answers the file dialog of this title with a full path, once it has closed. On a busy
+    // machine the dialog's completion list can take the first Return: the path is typed again
+    // while the dialog stays.
     static bool answerFileDialog(ProgramProcess &program, const QString &title, const QString &path)
     {
         const QString dialog = program.waitForWindow(title);
-        if (dialog.isEmpty())
-            return false;
-        keys(dialog, u"ctrl+a"_s);
-        type(path);
-        keys(dialog, u"Return"_s);
-        return true;
+        for (int tries = 0; tries < 3 && !dialog.isEmpty(); ++tries) {
+            keys(dialog, u"ctrl+a"_s);
+            type(path);
+            keys(dialog, u"Return"_s);
+            const auto closed = [&dialog] {
+                return ProgramProcess::xdotool({u"getwindowname"_s, dialog}).isEmpty();
+            };
+            if (QTest::qWaitFor(closed, 3000))
+                return true;
+        }
+        return false;
     }
 
     QTemporaryDir m_dir;
