@@ -1,15 +1,13 @@
 // Another X client for the capture tests: a window of one colour that takes the keyboard focus
 // and reports every key it receives.
 //
-//   x11_test_client X Y WIDTH HEIGHT RRGGBB|gradient [--grab-f6]
+//   x11_test_client X Y WIDTH HEIGHT RRGGBB|gradient
 //
 // Prints "ready <window id>" once the window is mapped and focused, then "key <keysym name>"
 // for each key press it gets. "gradient" gives every column of the window a colour of its own
-// (on a 24-bit true-colour screen). With --grab-f6 it first grabs F6 on the root window, as a
-// program with its own F6 hot key would. Ends when its standard input closes.
+// (on a 24-bit true-colour screen). Ends when its standard input closes.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <X11/keysym.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,10 +17,9 @@
 int main(int argc, char *argv[])
 {
     if (argc < 6) {
-        std::fprintf(stderr, "usage: %s X Y WIDTH HEIGHT RRGGBB [--grab-f6]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s X Y WIDTH HEIGHT RRGGBB|gradient\n", argv[0]);
         return 2;
     }
-    const bool grabF6 = argc > 6 && std::strcmp(argv[6], "--grab-f6") == 0;
     Display *display = XOpenDisplay(nullptr);
     if (!display)
         return 1;
@@ -45,9 +42,6 @@ int main(int argc, char *argv[])
         static_cast<unsigned>(std::atoi(argv[3])), static_cast<unsigned>(std::atoi(argv[4])), 0,
         CopyFromParent, InputOutput, CopyFromParent, CWBackPixel | CWEventMask, &attributes);
     XStoreName(display, window, "x11_test_client");
-    if (grabF6)
-        XGrabKey(display, XKeysymToKeycode(display, XK_F6), 0, root, False, GrabModeAsync,
-                 GrabModeAsync);
     XMapRaised(display, window);
     for (XEvent event;
          XWindowEvent(display, window, StructureNotifyMask, &event), event.type != MapNotify;) { }
