@@ -158,8 +158,6 @@ private Q_SLOTS:
         QVERIFY(
             platform.clipboard.contains(u"main .list::-webkit-scrollbar {\r\n    width: 20px;"_s));
         QCOMPARE(QString::fromUtf8(run.out), platform.clipboard);
-
-        QCOMPARE(brw2css({u"--version"_s}).out, QByteArray("brw2css " BARWRIGHT_VERSION "\n"));
     }
 
     void importsOldPages()
@@ -174,11 +172,6 @@ private Q_SLOTS:
         QVERIFY2(run.err.startsWith("A seven-colour scheme, 7 of its colours from the page.\n"
                                     "Line 2, BODY: scrollbar-face-color: #3366CC, applied.\n"),
                  run.err.constData());
-
-        const Run sheet
-            = brw2css({u"--input=css"_s, u"-"_s}, "body { scrollbar-base-color: #4080c0 }");
-        QCOMPARE(sheet.err, QByteArray());
-        QCOMPARE(QString::fromUtf8(sheet.out), BuildCode(schemeIn(m_base), modern).value());
     }
 
 private:
