@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QMap>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QScreen>
@@ -59,26 +58,12 @@ QString ProgramProcess::waitForWindow(const QString &title, int timeoutMs)
         .section(u'\n', -1);
 }
 
-QRect ProgramProcess::geometry(const QString &windowId) const
-{
-    // Lines of "X=…", "Y=…", "WIDTH=…" and "HEIGHT=…", among others.
-    QMap<QString, int> values;
-    for (const QString &line :
-         xdotool({u"getwindowgeometry"_s, u"--shell"_s, windowId}).split(u'\n'))
-        values[line.section(u'=', 0, 0)] = line.section(u'=', 1).toInt();
-    return {values[u"X"_s], values[u"Y"_s], values[u"WIDTH"_s], values[u"HEIGHT"_s]};
-}
-
 QRgb ProgramProcess::diagramPixel(const QString &mainWindowId, QPoint twips) const
 {
     // The client area below the menu bar is 352 pixels high; the diagram panel stands at 90, 90
     // twips in it, and its 2-pixel frame surrounds the drawing.
-    const QRect window = geometry(mainWindowId);
-    const QPoint pixel
-        = window.bottomLeft() + QPoint(8 + twips.x() / 15, 1 - 352 + 8 + twips.y() / 15);
-    return QGuiApplication::primaryScreen()
-               ->grabWindow(0, pixel.x(), pixel.y(), 1, 1)
-               .toImage()
-               .pixel(0, 0)
-        & 0xFFFFFF;
+    const QImage window
+        = QGuiApplication::primaryScreen()->grabWindow(mainWindowId.toULongLong()).toImage();
+    const QPoint pixel(8 + twips.x() / 15, window.height() - 352 + 8 + twips.y() / 15);
+    return window.pixel(pixel) & 0xFFFFFF;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QProcess>
 #include <QColor>
-#include <QRect>
+#include <QPoint>
+#include <QProcess>
 #include <QString>
 
 // The real program, started in a process of its own on the test's X server, and what the
@@ -18,7 +18,6 @@ public:
                const QStringList &arguments = {});
     // Waits for a window of this exact title to be mapped; returns its X window id or 0.
     QString waitForWindow(const QString &title, int timeoutMs = 10000);
-    QRect geometry(const QString &windowId) const;
     // The colour the screen shows at a point, in twips, of the main window's diagram drawing.
     QRgb diagramPixel(const QString &mainWindowId, QPoint twips) const;
     QProcess &process() { return m_process; }
