@@ -1,4 +1,5 @@
 #include "support/ProgramProcess.h"
+#include "support/TestHelpers.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -37,10 +38,9 @@ private Q_SLOTS:
                  0);
 
         // One self-contained program folder, and the command on the PATH leading into it.
-        QFile listed(QDir(build).filePath(u"program-files.txt"_s));
-        QVERIFY(listed.open(QIODevice::ReadOnly | QIODevice::Text));
         const QStringList names
-            = QString::fromUtf8(listed.readAll()).split(u'\n', Qt::SkipEmptyParts);
+            = QString::fromUtf8(ReadFile(QDir(build).filePath(u"program-files.txt"_s)))
+                  .split(u'\n', Qt::SkipEmptyParts);
         QVERIFY(names.contains(u"brw.html"_s));
         for (const QString &name : names)
             QVERIFY2(QFile::exists(root.filePath(u"lib/barwright/"_s + name)), qPrintable(name));

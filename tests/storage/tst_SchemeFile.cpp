@@ -54,11 +54,6 @@ private:
         ini.setKey(key);
         return ini;
     }
-    // Temporary files a save left behind.
-    QStringList leftovers() const
-    {
-        return QDir(m_dir.path()).entryList({u".*"_s}, QDir::Files | QDir::Hidden);
-    }
 
     QTemporaryDir m_dir;
     QString m_path;
@@ -164,7 +159,9 @@ private Q_SLOTS:
         setrlimit(RLIMIT_FSIZE, &limit);
         QVERIFY(!error.isEmpty());
         QCOMPARE(ReadFile(m_path), before);
-        QCOMPARE(leftovers(), QStringList());
+        // No temporary file is left behind.
+        QCOMPARE(QDir(m_dir.path()).entryList({u".*"_s}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 
     void headerIsTheFirstFieldOfTheFirstLine_data()
