@@ -1,8 +1,8 @@
-#include "app/NoticeDialog.h"
 #include "output/ModernStyleSheet.h"
 #include "output/PageView.h"
 #include "output/PreviewWindow.h"
 #include "output/StyleBlock.h"
+#include "storage/CRegSettings.h"
 #include "support/MainWindowFixture.h"
 #include "support/ModalWindows.h"
 #include "support/ScrollbarPixels.h"
@@ -11,7 +11,6 @@
 #include "toolkit/EntryBox.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QMenuBar>
 #include <QPushButton>
@@ -98,11 +97,6 @@ private Q_SLOTS:
         const QStringList lines = BuildStyleBlock(m_window.schemeTexts()).split(u"\r\n"_s);
         QCOMPARE(browser.evaluate(u"document.head.querySelector('style').textContent"_s).toString(),
                  u'\n' + lines.mid(1, 11).join(u'\n') + u'\n');
-        QCOMPARE(browser
-                     .evaluate(u"getComputedStyle(document.body).backgroundColor + ' ' + "
-                               "getComputedStyle(document.body).color"_s)
-                     .toString(),
-                 u"rgb(255, 255, 255) rgb(0, 0, 0)"_s);
         QVERIFY2(browser.complaints.isEmpty(), qPrintable(browser.complaints.join(u'\n')));
     }
 
@@ -111,7 +105,6 @@ private Q_SLOTS:
         WatchedPage page;
         QVERIFY(
             page.open(QDir(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR")).filePath(u"brw.html"_s)));
-        QCOMPARE(page.title(), u"Barwright Help"_s);
         const QStringList broken
             = page.evaluate(u"Array.from(document.querySelectorAll('a[href^=\"#\"]'))"
                             ".map(a => a.getAttribute('href'))"
@@ -153,10 +146,7 @@ private Q_SLOTS:
             main->entryBox(i)->put(scheme[i]);
         const SchemeColors colors = *ResolveSchemeColors(main->schemeTexts());
 
-        WhenModal(u"msg1"_s, [](QWidget *notice) {
-            qobject_cast<NoticeDialog *>(notice)->showAgainCheck()->setChecked(false);
-            qobject_cast<NoticeDialog *>(notice)->okButton()->click();
-        });
+        ProgramSettings().SaveSetting(u"General"_s, u"Show Message 1"_s, u"0"_s);
         WhenModal(
             u"Form3"_s,
             [&colors](QWidget *window) {

@@ -16,49 +16,37 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QStringList chromiumArguments(const QString &profile, const QString &shot, QSize size)
+// The command that draws the page into the shot; Firefox's settings go into its fresh profile.
+QStringList commandLine(RealBrowser browser, const QDir &folder, QSize size)
 {
-    // Without the networking switches it keeps reaching for hosts this machine cannot reach.
-    return u"--headless --no-sandbox --disable-gpu --no-first-run --disable-sync --disable-quic "
-           "--disable-background-networking --disable-component-update "
-           "--force-device-scale-factor=1"_s.split(u' ')
-        + QStringList{u"--user-data-dir="_s + profile, u"--screenshot="_s + shot,
-                      u"--window-size=%1,%2"_s.arg(size.width()).arg(size.height())};
-}
-
-QStringList firefoxArguments(const QString &profile, const QString &shot, QSize size)
-{
-    // Overlay scrollbars would fade out before the screenshot is taken.
-    writeFile(profile + u"/user.js"_s,
-              "user_pref(\"widget.gtk.overlay-scrollbars.enabled\", false);\n"
-              "user_pref(\"layout.testing.overlay-scrollbars.always-visible\", true);\n"
-              "user_pref(\"layout.css.devPixelsPerPx\", \"1.0\");\n"
-              "user_pref(\"browser.shell.checkDefaultBrowser\", false);\n"
-              "user_pref(\"datareporting.policy.dataSubmissionEnabled\", false);\n");
-    return {u"--headless"_s,
-            u"--no-remote"_s,
-            u"--profile"_s,
-            profile,
-            u"--screenshot"_s,
-            shot,
-            u"--window-size=%1,%2"_s.arg(size.width()).arg(size.height())};
-}
-
-// The engine of Safari has no headless mode: a script of ours draws the page off screen.
-QStringList webKitArguments(const QString &page, const QString &shot, QSize size)
-{
-    return {u"-a"_s,
-            u"/usr/bin/python3"_s,
-            QStringLiteral(BARWRIGHT_WEBKIT_SCREENSHOT),
-            page,
-            shot,
-            QString::number(size.width()),
-            QString::number(size.height())};
-}
-
-QString command(RealBrowser browser)
-{
-    return browser == RealBrowser::WebKit ? u"xvfb-run"_s : BrowserName(browser);
+    const QString page = folder.filePath(u"page.html"_s);
+    const QString shot = folder.filePath(u"shot.png"_s);
+    const QString profile = folder.filePath(u"profile"_s);
+    const QString width = QString::number(size.width());
+    const QString height = QString::number(size.height());
+    const QStringList common{u"--window-size="_s + width + u',' + height,
+                             QUrl::fromLocalFile(page).toString()};
+    switch (browser) {
+    case RealBrowser::Chromium:
+        // Without the networking switches it keeps reaching for hosts this machine cannot reach.
+        return u"chromium --headless --no-sandbox --disable-gpu --no-first-run --disable-sync "
+               "--disable-quic --disable-background-networking --disable-component-update "
+               "--force-device-scale-factor=1"_s.split(u' ')
+            + QStringList{u"--user-data-dir="_s + profile, u"--screenshot="_s + shot} + common;
+    case RealBrowser::Firefox:
+        // Overlay scrollbars would fade out before the screenshot is taken.
+        writeFile(profile + u"/user.js"_s,
+                  "user_pref(\"widget.gtk.overlay-scrollbars.enabled\", false);\n"
+                  "user_pref(\"layout.testing.overlay-scrollbars.always-visible\", true);\n"
+                  "user_pref(\"layout.css.devPixelsPerPx\", \"1.0\");\n");
+        return u"firefox-esr --headless --no-remote --profile"_s.split(u' ')
+            + QStringList{profile, u"--screenshot"_s, shot} + common;
+    case RealBrowser::WebKit:
+        // The engine of Safari has no headless mode: a script of ours draws the page off screen.
+        return u"xvfb-run -a /usr/bin/python3"_s.split(u' ')
+            + QStringList{QStringLiteral(BARWRIGHT_WEBKIT_SCREENSHOT), page, shot, width, height};
+    }
+    return {};
 }
 
 } // namespace
@@ -72,24 +60,12 @@ QString BrowserName(RealBrowser browser)
 QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QString &error)
 {
     QTemporaryDir folder;
-    const QString page = folder.filePath(u"page.html"_s);
-    const QString shot = folder.filePath(u"shot.png"_s);
-    const QString profile = folder.filePath(u"profile"_s);
-    if (!writeFile(page, html.toUtf8()) || !QDir().mkpath(profile)) {
+    if (!writeFile(folder.filePath(u"page.html"_s), html.toUtf8())
+        || !QDir().mkpath(folder.filePath(u"profile"_s))) {
         error = u"cannot write the page"_s;
         return {};
     }
-    QStringList arguments;
-    switch (browser) {
-    case RealBrowser::Chromium:
-        arguments = chromiumArguments(profile, shot, size) << QUrl::fromLocalFile(page).toString();
-        break;
-    case RealBrowser::Firefox:
-        arguments = firefoxArguments(profile, shot, size) << QUrl::fromLocalFile(page).toString();
-        break;
-    case RealBrowser::WebKit: arguments = webKitArguments(page, shot, size); break;
-    }
-
+    QStringList arguments = commandLine(browser, QDir(folder.path()), size);
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // Firefox keeps state in the home folder whatever the profile says.
@@ -98,7 +74,7 @@ QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QStr
     environment.remove(u"WAYLAND_DISPLAY"_s);
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(command(browser), arguments);
+    process.start(arguments.takeFirst(), arguments);
     if (!process.waitForFinished(90000)) {
         process.kill();
         process.waitForFinished();
@@ -106,7 +82,7 @@ QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QStr
             + QString::fromLocal8Bit(process.readAll());
         return {};
     }
-    QImage image(shot);
+    QImage image(folder.filePath(u"shot.png"_s));
     if (image.isNull())
         error = BrowserName(browser) + u" took no screenshot: "_s
             + QString::fromLocal8Bit(process.readAll()).right(2000);

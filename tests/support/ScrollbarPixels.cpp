@@ -18,11 +18,6 @@ std::set<QRgb> colorsIn(const QImage &shot, const QRect &area)
     return seen;
 }
 
-bool holds(const std::set<QRgb> &seen, QRgb color)
-{
-    return seen.count(color & 0xFFFFFF) > 0;
-}
-
 } // namespace
 
 QStringList BevelFaults(const QImage &shot, const QRect &bar, const SchemeColors &colors)
@@ -47,13 +42,11 @@ QStringList BevelFaults(const QImage &shot, const QRect &bar, const SchemeColors
     expect(2, w - 1, DarkShadowElement, "darkshadow, bottom edge");
     expect(2, w - 2, ShadowElement, "shadow, bottom edge");
 
-    if (!holds(colorsIn(shot, QRect(bar.left() + 2, bar.top() + 2, w - 4, w - 4)),
-               colors[ArrowElement]))
+    const QRect button(bar.left() + 2, bar.top() + 2, w - 4, w - 4);
+    if (!colorsIn(shot, button).contains(colors[ArrowElement] & 0xFFFFFF))
         faults << u"no arrow in the button"_s;
-    const std::set<QRgb> below
-        = colorsIn(shot, QRect(bar.left() + w / 2, bar.top() + w, 1, bar.height() - 2 * w));
-    if (!holds(below, colors[TrackElement]) || !holds(below, colors[FaceElement]))
-        faults << u"no track or no thumb below the button"_s;
+    faults << TwoColorFaults(shot, {bar.left() + w / 2, bar.top() + w, 1, bar.height() - 2 * w},
+                             colors);
     return faults;
 }
 
@@ -61,9 +54,9 @@ QStringList TwoColorFaults(const QImage &shot, const QRect &area, const SchemeCo
 {
     const std::set<QRgb> seen = colorsIn(shot, area);
     QStringList faults;
-    if (!holds(seen, colors[FaceElement]))
+    if (!seen.contains(colors[FaceElement] & 0xFFFFFF))
         faults << u"no face-coloured thumb"_s;
-    if (!holds(seen, colors[TrackElement]))
+    if (!seen.contains(colors[TrackElement] & 0xFFFFFF))
         faults << u"no track colour"_s;
     return faults;
 }
