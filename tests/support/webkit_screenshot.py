@@ -21,15 +21,18 @@ def saved(source, result, _):
     Gtk.main_quit()
 
 
-def snapshot():
+def snapshot(source, result, _):
+    source.call_async_javascript_function_finish(result)
     view.get_snapshot(WebKit2.SnapshotRegion.VISIBLE, WebKit2.SnapshotOptions.NONE, None, saved, None)
-    return False
+
+
+# Two frames drawn after the load, so that the scrollbars are laid out.
+NEXT_FRAMES = "await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));"
 
 
 def changed(_, event):
     if event == WebKit2.LoadEvent.FINISHED:
-        # One more frame, so that the scrollbars are laid out.
-        GLib.timeout_add(300, snapshot)
+        view.call_async_javascript_function(NEXT_FRAMES, -1, None, None, None, None, snapshot, None)
 
 
 view.connect("load-changed", changed)
