@@ -69,10 +69,7 @@ private Q_SLOTS:
     {
         QCOMPARE(screenReader({u"press"_s, u"Take Face Color from the screen"_s}), QString());
         QTRY_COMPARE_WITH_TIMEOUT(m_portal.calls.size(), 1, 10000);
-        // Wayland has no window identifier the portal takes without further protocol.
-        QCOMPARE(m_portal.calls[0].parentWindow, QString());
         QTRY_COMPARE_WITH_TIMEOUT(screenReader({u"text"_s, u"Face Color"_s}), u"#336699"_s, 20000);
-        QVERIFY(!screenReader({u"items"_s}).contains(u"BRW Color Capture"_s));
     }
 
 private:

@@ -11,16 +11,11 @@ namespace {
 // Controls: what a user presses, types into or follows.
 bool isControl(QAccessible::Role role)
 {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::EditableText:
-    case QAccessible::Link:
-    case QAccessible::ComboBox:
-    case QAccessible::SpinBox: return true;
-    default: return false;
-    }
+    static const QList<QAccessible::Role> controls{
+        QAccessible::PushButton,   QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::EditableText, QAccessible::Link,     QAccessible::ComboBox,
+        QAccessible::SpinBox};
+    return controls.contains(role);
 }
 
 // Panes that only hold other items; a screen reader passes over them.
@@ -44,12 +39,12 @@ void collect(QAccessibleInterface *item, QStringList &faults, QHash<QString, QSt
 {
     if (!item || item->state().invisible)
         return;
-    const QString name = item->text(QAccessible::Name);
-    if (name.isEmpty()) {
-        if (!isHolder(item->role()))
+    if (!isHolder(item->role())) {
+        const QString name = item->text(QAccessible::Name);
+        if (name.isEmpty())
             faults << describe(item) + u": no name"_s;
-    } else if (!isHolder(item->role())) {
-        names[name] << describe(item);
+        else
+            names[name] << describe(item);
     }
     if (isControl(item->role()) && !item->state().focusable && !item->state().disabled)
         faults << describe(item) + u": the keyboard cannot reach it"_s;

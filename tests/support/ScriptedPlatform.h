@@ -3,7 +3,6 @@
 #include "toolkit/MessageBox.h"
 #include "toolkit/PlatformServices.h"
 
-#include <QList>
 #include <QStringList>
 
 #include <deque>

@@ -1,5 +1,4 @@
 #include "app/ImportReportWindow.h"
-#include "app/NoticeDialog.h"
 #include "capture/CaptureWindow.h"
 #include "output/CodeWindow.h"
 #include "output/PreviewWindow.h"
@@ -39,13 +38,6 @@ private Q_SLOTS:
             [](MainWindow &main) -> QWidget * { return new AboutWindow(&main); });
         QTest::newRow("import report") << WindowMaker([](MainWindow &main) -> QWidget * {
             return new ImportReportWindow(u"Heading"_s, u"Line 1"_s, main.platform(), &main);
-        });
-        QTest::newRow("notice") << WindowMaker([](MainWindow &main) -> QWidget * {
-            return new NoticeDialog(u"Some notice."_s, u"Show Message 9"_s,
-                                    {QSize(4800, 2850), QRect(180, 270, 480, 480),
-                                     QRect(900, 180, 3735, 1755), QRect(480, 2010, 3900, 285),
-                                     QRect(1800, 2370, 1215, 375)},
-                                    &main);
         });
     }
 
