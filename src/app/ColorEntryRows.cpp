@@ -1,7 +1,7 @@
 #include "ColorEntryRows.h"
 
-#include "ElementTable.h"
-#include "Pictures.h"
+#include "scheme/ElementTable.h"
+#include "ui/Pictures.h"
 #include "color/ColorValues.h"
 #include "diagram/ScrollbarDiagram.h"
 #include "storage/SchemeState.h"

@@ -1,8 +1,8 @@
 #include "MainWindow.h"
 
 #include "ColorEntryRows.h"
-#include "ElementTable.h"
-#include "NoticeDialog.h"
+#include "scheme/ElementTable.h"
+#include "ui/NoticeDialog.h"
 #include "SchemeCommands.h"
 #include "capture/CaptureState.h"
 #include "capture/ColorPicker.h"

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ElementTable.h"
+#include "capture/CaptureHost.h"
+#include "scheme/SchemeTexts.h"
 
 #include <QMainWindow>
 
@@ -23,7 +24,7 @@ class StatusPanel;
 // The main window (Form1): the scrollbar diagram, the colour rows, the command buttons and the
 // menus. The scheme lives in its controls: the texts of the eight entry boxes and the state of
 // the base-colour check box.
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public CaptureHost
 {
     Q_OBJECT
 
@@ -35,14 +36,15 @@ public:
     QCheckBox *baseColorCheck() const { return m_baseColorCheck; }
     QLabel *elementCaption(int element) const;
     ScrollbarDiagram *diagram() const { return m_diagram; }
-    PlatformServices &platform() const { return m_platform; }
+    QWidget &hostWidget() override { return *this; }
+    PlatformServices &platform() const override { return m_platform; }
 
     // The scheme as the controls hold it now.
     SchemeTexts schemeTexts() const;
 
     // Puts a colour taken from the screen into entry box `index`, which then has the focus
     // with its whole text selected, so the change handling runs as for any put.
-    void putCapturedColor(int index, const QString &colorText);
+    void putCapturedColor(int index, const QString &colorText) override;
 
     // Applies the base-colour check box's state to the rows and the diagram.
     void chkBC_Click();

@@ -1,8 +1,8 @@
 #include "CaptureWindow.h"
 
+#include "CaptureHost.h"
 #include "CaptureState.h"
 #include "ScreenCapture.h"
-#include "app/MainWindow.h"
 #include "color/ColorValues.h"
 #include "toolkit/Twips.h"
 #include "toolkit/Windows.h"
@@ -24,7 +24,7 @@ constexpr int ReadingInterval = 16;
 
 } // namespace
 
-CaptureWindow *CaptureWindow::Show(MainWindow &main)
+CaptureWindow *CaptureWindow::Show(CaptureHost &host)
 {
     CaptureWindow *window = nullptr;
     for (QWidget *top : QApplication::topLevelWidgets()) {
@@ -32,7 +32,7 @@ CaptureWindow *CaptureWindow::Show(MainWindow &main)
             window = open;
     }
     if (!window) {
-        window = new CaptureWindow(main);
+        window = new CaptureWindow(host);
         CenterOnScreen(window);
     }
     window->show();
@@ -41,11 +41,12 @@ CaptureWindow *CaptureWindow::Show(MainWindow &main)
     return window;
 }
 
-CaptureWindow::CaptureWindow(MainWindow &main)
+CaptureWindow::CaptureWindow(CaptureHost &host)
     : QWidget(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                   | Qt::WindowStaysOnTopHint)
-    , m_main(&main)
+    , m_host(host)
+    , m_main(&host.hostWidget())
     , m_capture(CreateScreenCapture())
 {
     setObjectName(u"frmCap"_s);
@@ -75,7 +76,7 @@ CaptureWindow::CaptureWindow(MainWindow &main)
     m_capture->grabHotKey(this);
     connect(m_capture.get(), &ScreenCapture::hotKeyPressed, this,
             &CaptureWindow::deliverCapturedColor);
-    main.setEnabled(false);
+    m_main->setEnabled(false);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(u"Timer1"_s);
@@ -126,10 +127,11 @@ void CaptureWindow::deliverCapturedColor()
     // The colour under the pointer now, not as it was at the last reading.
     readPointerColor();
     const bool haveColor = m_shown.isValid();
-    const QPointer<MainWindow> main = m_main;
+    const QPointer<QWidget> main = m_main;
+    CaptureHost &host = m_host;
     close();
     if (main && haveColor)
-        main->putCapturedColor(CaptureTarget, CapturedColor);
+        host.putCapturedColor(CaptureTarget, CapturedColor);
 }
 
 // Unload handling: whichever way the window closes.

@@ -5,7 +5,8 @@
 
 #include <memory>
 
-class MainWindow;
+class CaptureHost;
+
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -21,7 +22,7 @@ class CaptureWindow : public QWidget
 
 public:
     // Shows the capture window for `main`, loading it first unless it is open already.
-    static CaptureWindow *Show(MainWindow &main);
+    static CaptureWindow *Show(CaptureHost &host);
 
     ~CaptureWindow() override;
 
@@ -31,11 +32,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    explicit CaptureWindow(MainWindow &main);
+    explicit CaptureWindow(CaptureHost &host);
     void readPointerColor();
     void deliverCapturedColor();
 
-    QPointer<MainWindow> m_main;
+    CaptureHost &m_host;
+    QPointer<QWidget> m_main; // the host's window, while it lives
     std::unique_ptr<ScreenCapture> m_capture;
     QTimer *m_timer = nullptr;
     QLabel *m_label = nullptr;

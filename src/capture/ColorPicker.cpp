@@ -1,8 +1,8 @@
 #include "ColorPicker.h"
 
+#include "CaptureHost.h"
 #include "NoColorPicker.h"
 #include "WindowColorPicker.h"
-#include "app/MainWindow.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/PlatformServices.h"
 
@@ -14,10 +14,10 @@
 
 using namespace Qt::StringLiterals;
 
-void ColorPicker::tellPortalMissing(MainWindow &main)
+void ColorPicker::tellPortalMissing(CaptureHost &host)
 {
-    main.platform().messageBox(
-        &main,
+    host.platform().messageBox(
+        &host.hostWidget(),
         tr("Taking a color from the screen on this desktop needs the desktop portal "
            "(xdg-desktop-portal), and no portal answered.\n\n"
            "Install the portal of your desktop, then log out and in again:\n"

@@ -1,8 +1,8 @@
 #include "NoColorPicker.h"
 
-void NoColorPicker::pick(MainWindow &main, int)
+void NoColorPicker::pick(CaptureHost &host, int)
 {
-    tellPortalMissing(main);
+    tellPortalMissing(host);
 }
 
 QString NoColorPicker::description() const

@@ -10,6 +10,6 @@ class NoColorPicker : public ColorPicker
 public:
     using ColorPicker::ColorPicker;
 
-    void pick(MainWindow &main, int target) override;
+    void pick(CaptureHost &host, int target) override;
     QString description() const override;
 };

@@ -1,7 +1,7 @@
 #include "PortalColorPicker.h"
 
+#include "CaptureHost.h"
 #include "CaptureState.h"
-#include "app/MainWindow.h"
 #include "color/ColorValues.h"
 
 #include <QColor>
@@ -12,6 +12,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
+#include <QWidget>
 
 #include <optional>
 
@@ -85,7 +86,7 @@ QString PortalColorPicker::description() const
               "color.");
 }
 
-void PortalColorPicker::pick(MainWindow &main, int target)
+void PortalColorPicker::pick(CaptureHost &host, int target)
 {
     // A new pick replaces one the user left unanswered; its picker closes if still up.
     if (!m_requestPath.isEmpty()) {
@@ -93,12 +94,13 @@ void PortalColorPicker::pick(MainWindow &main, int target)
             PortalService, m_requestPath, RequestInterface, u"Close"_s));
     }
     stopListening();
-    m_main = &main;
+    m_host = &host;
+    m_main = &host.hostWidget();
     m_target = target;
 
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        tellPortalMissing(main);
+        tellPortalMissing(host);
         return;
     }
     const QString token = u"barwright%1"_s.arg(++m_requests);
@@ -106,7 +108,7 @@ void PortalColorPicker::pick(MainWindow &main, int target)
     listenTo(requestPath(bus.baseService(), token));
     QDBusMessage call = QDBusMessage::createMethodCall(PortalService, PortalPath,
                                                        ScreenshotInterface, u"PickColor"_s);
-    call << parentWindow(main) << QVariantMap{{u"handle_token"_s, token}};
+    call << parentWindow(host.hostWidget()) << QVariantMap{{u"handle_token"_s, token}};
     m_call = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(m_call, &QDBusPendingCallWatcher::finished, this,
             &PortalColorPicker::handleCallFinished);
@@ -122,7 +124,7 @@ void PortalColorPicker::handleCallFinished(QDBusPendingCallWatcher *call)
         // No portal on the bus, or one without a colour picker.
         stopListening();
         if (m_main)
-            tellPortalMissing(*m_main);
+            tellPortalMissing(*m_host);
         return;
     }
     // Portals before version 0.9 chose the request's path themselves.
@@ -161,5 +163,5 @@ void PortalColorPicker::handleResponse(uint response, const QVariantMap &results
     if (!color)
         return;
     CapturedColor = ColorToHex(NumberFromColor(*color));
-    m_main->putCapturedColor(m_target, CapturedColor);
+    m_host->putCapturedColor(m_target, CapturedColor);
 }

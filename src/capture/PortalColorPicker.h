@@ -22,7 +22,7 @@ public:
     // Whether a portal runs, or can be started, on the session bus.
     static bool isPortalOnBus();
 
-    void pick(MainWindow &main, int target) override;
+    void pick(CaptureHost &host, int target) override;
     QString description() const override;
 
 private Q_SLOTS:
@@ -33,7 +33,8 @@ private:
     void listenTo(const QString &requestPath);
     void stopListening();
 
-    QPointer<MainWindow> m_main;
+    CaptureHost *m_host = nullptr;
+    QPointer<QWidget> m_main; // the host's window, while it lives
     int m_target = -1;
     QPointer<QDBusPendingCallWatcher> m_call; // of the last pick
     QString m_requestPath; // whose Response is awaited

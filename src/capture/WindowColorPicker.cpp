@@ -1,14 +1,14 @@
 #include "WindowColorPicker.h"
 
+#include "CaptureHost.h"
 #include "CaptureWindow.h"
-#include "app/MainWindow.h"
 
-void WindowColorPicker::pick(MainWindow &main, int)
+void WindowColorPicker::pick(CaptureHost &host, int)
 {
     // The capture window brings the main window back when it closes, and delivers to
     // CaptureTarget.
-    main.showMinimized();
-    CaptureWindow::Show(main);
+    host.hostWidget().showMinimized();
+    CaptureWindow::Show(host);
 }
 
 QString WindowColorPicker::description() const

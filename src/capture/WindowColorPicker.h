@@ -11,6 +11,6 @@ class WindowColorPicker : public ColorPicker
 public:
     using ColorPicker::ColorPicker;
 
-    void pick(MainWindow &main, int target) override;
+    void pick(CaptureHost &host, int target) override;
     QString description() const override;
 };

@@ -1,6 +1,6 @@
 #include "DiagramHitTest.h"
 
-#include "app/ElementTable.h"
+#include "scheme/ElementTable.h"
 
 #include <algorithm>
 

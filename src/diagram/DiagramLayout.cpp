@@ -1,6 +1,6 @@
 #include "DiagramLayout.h"
 
-#include "app/ElementTable.h"
+#include "scheme/ElementTable.h"
 
 using namespace Qt::StringLiterals;
 

@@ -3,7 +3,7 @@
 #include "DiagramHitTest.h"
 #include "DiagramLayout.h"
 #include "ExamplePanel.h"
-#include "app/ElementTable.h"
+#include "scheme/ElementTable.h"
 #include "color/ColorValues.h"
 #include "toolkit/ItemAccessible.h"
 #include "toolkit/Twips.h"

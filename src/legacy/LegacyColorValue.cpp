@@ -1,7 +1,7 @@
 #include "LegacyColorValue.h"
 
-#include "app/ElementTable.h"
-#include "output/SchemeColors.h"
+#include "scheme/ElementTable.h"
+#include "scheme/SchemeColors.h"
 
 #include <QColor>
 

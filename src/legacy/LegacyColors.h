@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LegacyDeclarations.h"
-#include "app/ElementTable.h"
+#include "scheme/SchemeTexts.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "LegacyDeclarations.h"
 
-#include "app/ElementTable.h"
+#include "scheme/ElementTable.h"
 
 #include <algorithm>
 

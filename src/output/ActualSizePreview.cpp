@@ -4,7 +4,7 @@
 #include "ModernStyleSheet.h"
 #include "PreviewPage.h"
 #include "PreviewWindow.h"
-#include "app/NoticeDialog.h"
+#include "ui/NoticeDialog.h"
 #include "storage/CRegSettings.h"
 #include "toolkit/FileErrorMessage.h"
 #include "toolkit/PlatformServices.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CodeText.h"
-#include "app/ElementTable.h"
+#include "scheme/SchemeTexts.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SchemeColors.h"
+#include "scheme/SchemeColors.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "PageView.h"
 #include "PageViewLoader.h"
-#include "app/Pictures.h"
+#include "ui/Pictures.h"
 #include "color/ColorValues.h"
 #include "storage/CRegSettings.h"
 #include "toolkit/EntryBox.h"

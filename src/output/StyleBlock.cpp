@@ -1,6 +1,6 @@
 #include "StyleBlock.h"
 
-#include "app/ElementTable.h"
+#include "scheme/ElementTable.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/PlatformServices.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ElementTable.h"
+#include "scheme/SchemeTexts.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 #include "app/ImportReportWindow.h"
-#include "app/NoticeDialog.h"
+#include "ui/NoticeDialog.h"
 #include "color/ColorValues.h"
 #include "diagram/ScrollbarDiagram.h"
 #include "storage/CRegSettings.h"

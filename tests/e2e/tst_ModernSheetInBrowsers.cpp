@@ -27,7 +27,9 @@ QString page(const QString &head)
 
 // Each element a colour of its own.
 const SchemeTexts Elements{{u"#3366CC"_s, u"#FFEE00"_s, u"#AAFFAA"_s, u"#8844FF"_s, u"#225522"_s,
-                            u"#110022"_s, u"#F0A0A0"_s}};
+                            u"#110022"_s, u"#F0A0A0"_s},
+                           false,
+                           {}};
 
 QString code(CodeFormat format, const QString &scope)
 {

@@ -1,4 +1,4 @@
-#include "app/ElementTable.h"
+#include "scheme/ElementTable.h"
 #include "support/FakePortal.h"
 #include "support/PrivateSessionBus.h"
 #include "support/ProgramProcess.h"

@@ -23,7 +23,8 @@ SchemeTexts defaults(bool baseColor = false)
 {
     return {{u"#C0C0C0"_s, u"#FFFFFF"_s, u"#FFFFFF"_s, u"#C0C0C0"_s, u"#808080"_s, u"#000000"_s,
              u"#E0E0E0"_s, u"#808080"_s},
-            baseColor};
+            baseColor,
+            {}};
 }
 
 QString storeFile()

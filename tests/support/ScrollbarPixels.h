@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/SchemeColors.h"
+#include "scheme/SchemeColors.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ElementTable.h"
+#include "SchemeTexts.h"
 
 #include <QRgb>
 
@@ -12,6 +12,7 @@
 struct SchemeColors
 {
     std::array<QRgb, ElementCount> rgb{};
+    std::array<QRgb, StateCount> states{}; // the face's colour where the variant sets none
 
     QRgb operator[](ElementIndex element) const { return rgb[size_t(element)]; }
 };

@@ -68,6 +68,7 @@ SchemeColors DeriveFromBase(QRgb base)
     colors.rgb[TrackElement] = perChannel(base, [](int c) { return (c + 256) / 2; });
     colors.rgb[ArrowElement]
         = ContrastRatio(base, black) >= ContrastRatio(base, white) ? black : white;
+    colors.states.fill(base);
     return colors;
 }
 
@@ -84,11 +85,16 @@ std::optional<SchemeColors> ResolveSchemeColors(const SchemeTexts &scheme)
 {
     if (FirstIncompleteColor(scheme))
         return std::nullopt;
-    if (scheme.baseColor)
-        return DeriveFromBase(*ParseColorText(scheme.texts[BaseColorIndex]));
     SchemeColors colors;
-    for (int i = 0; i < ElementCount; ++i)
-        colors.rgb[size_t(i)] = *ParseColorText(scheme.texts[size_t(i)]);
+    if (scheme.baseColor) {
+        colors = DeriveFromBase(*ParseColorText(scheme.texts[BaseColorIndex]));
+    } else {
+        for (int i = 0; i < ElementCount; ++i)
+            colors.rgb[size_t(i)] = *ParseColorText(scheme.texts[size_t(i)]);
+    }
+    for (int state = 0; state < StateCount; ++state)
+        colors.states[size_t(state)]
+            = ParseColorText(scheme.states[size_t(state)]).value_or(colors[FaceElement]);
     return colors;
 }
 

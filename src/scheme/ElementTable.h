@@ -42,11 +42,3 @@ inline constexpr std::array<SchemeElement, ElementCount> SchemeElements{{
 // The base colour box starts without a colour.
 inline constexpr char16_t BaseColorDefaultText[] = u"#";
 inline constexpr char16_t BaseColorName[] = u"Base Color";
-
-// The scheme as the main window's controls hold it: the texts of the eight entry boxes by
-// element index, and whether the base-colour check box is ticked.
-struct SchemeTexts
-{
-    std::array<QString, EntryCount> texts;
-    bool baseColor = false;
-};

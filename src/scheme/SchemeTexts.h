@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ElementTable.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// The two states whose face a variant may colour apart: under the pointer and while pressed.
+// Their entry boxes and capture targets follow the eight of the element table.
+enum StateIndex : int { HoverState, PressedState };
+
+constexpr int StateCount = 2;
+constexpr int HoverIndex = EntryCount + HoverState;
+constexpr int PressedIndex = EntryCount + PressedState;
+
+// One variant of the scheme as its controls hold it: the texts of the eight entry boxes by
+// element index, whether the base-colour check box is ticked, and the state faces by state
+// index. A state text of "#" or nothing leaves that state to the face colour.
+struct SchemeTexts
+{
+    std::array<QString, EntryCount> texts;
+    bool baseColor = false;
+    std::array<QString, StateCount> states;
+};
+
+// A whole scheme: the light variant, and a dark one for pages in dark mode when it has one.
+struct SchemeVariants
+{
+    SchemeTexts light;
+    std::optional<SchemeTexts> dark;
+};
