@@ -1,8 +1,6 @@
 #include "MainWindow.h"
 
 #include "ColorEntryRows.h"
-#include "scheme/ElementTable.h"
-#include "ui/NoticeDialog.h"
 #include "SchemeCommands.h"
 #include "capture/CaptureState.h"
 #include "capture/ColorPicker.h"
@@ -12,6 +10,7 @@
 #include "output/ActualSizePreview.h"
 #include "output/CodeWindow.h"
 #include "output/Stationery.h"
+#include "scheme/ElementTable.h"
 #include "storage/SchemeState.h"
 #include "toolkit/DefaultButton.h"
 #include "toolkit/EntryBox.h"
@@ -23,6 +22,7 @@
 #include "ui/AboutWindow.h"
 #include "ui/MainStatusBar.h"
 #include "ui/Marquee.h"
+#include "ui/NoticeDialog.h"
 #include "ui/StatusPanel.h"
 #include "ui/WebAddresses.h"
 
@@ -368,7 +368,7 @@ void MainWindow::exitProgram()
 
 void MainWindow::generateCode()
 {
-    CodeWindow::Show(schemeTexts(), m_platform, this);
+    CodeWindow::Show({schemeTexts(), std::nullopt}, m_platform, this);
 }
 
 void MainWindow::showActualSizePreview()

@@ -53,7 +53,9 @@ void applyLoadedScheme(MainWindow &window, const SchemeFileContent &content)
 
 SchemeFileContent contentOf(const SchemeTexts &scheme)
 {
-    SchemeFileContent content{scheme.baseColor, scheme.texts[BaseColorIndex], {}};
+    SchemeFileContent content;
+    content.baseColor = scheme.baseColor;
+    content.baseText = scheme.texts[BaseColorIndex];
     std::copy_n(scheme.texts.begin(), ElementCount, content.elementTexts.begin());
     return content;
 }
@@ -83,7 +85,7 @@ bool SaveColorScheme(MainWindow &window)
         return false;
 
     CurrentSchemeFile = path;
-    const QString error = WriteSchemeFile(path, window.schemeTexts());
+    const QString error = WriteSchemeFile(path, {window.schemeTexts(), std::nullopt});
     if (!error.isEmpty()) {
         ShowFileError(platform, &window, error);
         return false;

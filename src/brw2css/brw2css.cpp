@@ -38,13 +38,24 @@ bool copyStandardInput(QTemporaryFile &copy)
     return bytes.size() <= SchemeSizeLimit && copy.write(bytes) == bytes.size() && copy.flush();
 }
 
-QString valueName(const SchemeTexts &scheme, int index)
+// Where the file keeps the text: "[Colors] Value 3", "[Dark Color] Value", "[States] Hover".
+QString valueName(const SchemeTexts &variant, IncompleteColor where)
 {
-    return scheme.baseColor ? u"[Color] Value"_s : u"[Colors] Value "_s + QString::number(index);
+    const QString prefix = where.dark ? u"[Dark "_s : u"["_s;
+    if (where.index == HoverIndex || where.index == PressedIndex)
+        return prefix + u"States] "_s + (where.index == HoverIndex ? u"Hover"_s : u"Pressed"_s);
+    return variant.baseColor ? prefix + u"Color] Value"_s
+                             : prefix + u"Colors] Value "_s + QString::number(where.index);
+}
+
+QString textAt(const SchemeTexts &variant, int index)
+{
+    return index < EntryCount ? variant.texts[size_t(index)]
+                              : variant.states[size_t(index - EntryCount)];
 }
 
 // The scheme in a file, or an empty text and `error` telling what is wrong.
-std::optional<SchemeTexts> readScheme(const QString &path, QString &error)
+std::optional<SchemeVariants> readScheme(const QString &path, QString &error)
 {
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable()) {
@@ -55,16 +66,18 @@ std::optional<SchemeTexts> readScheme(const QString &path, QString &error)
         error = u"is not a Barwright color scheme file"_s;
         return std::nullopt;
     }
-    const SchemeTexts scheme = SchemeTextsOf(ReadSchemeFile(path));
-    if (const std::optional<int> index = FirstIncompleteColor(scheme)) {
-        error = valueName(scheme, *index) + u" is \""_s + scheme.texts[size_t(*index)]
+    // As with the light colours, a text in a new section that is no colour is refused.
+    const SchemeVariants scheme = SchemeVariantsOf(ReadSchemeFile(path));
+    if (const std::optional<IncompleteColor> where = FirstIncompleteColor(scheme)) {
+        const SchemeTexts &variant = where->dark ? *scheme.dark : scheme.light;
+        error = valueName(variant, *where) + u" is \""_s + textAt(variant, where->index)
             + u"\", not a color"_s;
         return std::nullopt;
     }
     return scheme;
 }
 
-int print(const SchemeTexts &scheme, const CodeOptions &options)
+int print(const SchemeVariants &scheme, const CodeOptions &options)
 {
     const QByteArray code = BuildCode(scheme, options).value_or(QString()).toUtf8();
     std::fwrite(code.constData(), 1, size_t(code.size()), stdout);
@@ -182,7 +195,7 @@ int main(int argc, char *argv[])
             = importPage(files.first(), source, parser.isSet(report), error);
         if (!imported)
             return fail(files.first() + u": "_s + error, BadScheme);
-        return print(*imported, options);
+        return print({*imported, std::nullopt}, options);
     }
 
     QString path = files.first();
@@ -193,7 +206,7 @@ int main(int argc, char *argv[])
         path = standardInput.fileName();
     }
     QString error;
-    const std::optional<SchemeTexts> scheme = readScheme(path, error);
+    const std::optional<SchemeVariants> scheme = readScheme(path, error);
     if (!scheme)
         return fail(files.first() + u": "_s + error, BadScheme);
     return print(*scheme, options);

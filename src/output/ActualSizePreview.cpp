@@ -4,10 +4,10 @@
 #include "ModernStyleSheet.h"
 #include "PreviewPage.h"
 #include "PreviewWindow.h"
-#include "ui/NoticeDialog.h"
 #include "storage/CRegSettings.h"
 #include "toolkit/FileErrorMessage.h"
 #include "toolkit/PlatformServices.h"
+#include "ui/NoticeDialog.h"
 
 #include <QCoreApplication>
 
@@ -30,7 +30,7 @@ QString PreviewStyleSheet(const SchemeTexts &scheme)
         return {};
     ModernSheetOptions options;
     options.width = CodeWindow::StoredOptions().modern.width;
-    return BuildModernStyleSheet(*colors, options);
+    return BuildModernStyleSheet({*colors, std::nullopt}, options);
 }
 
 void ShowActualSizePreview(QWidget *owner, const SchemeTexts &scheme, PlatformServices &platform,

@@ -24,16 +24,16 @@ std::optional<CodeFormat> CodeFormatFromName(const QString &name)
     return std::nullopt;
 }
 
-std::optional<QString> BuildCode(const SchemeTexts &scheme, const CodeOptions &options)
+std::optional<QString> BuildCode(const SchemeVariants &scheme, const CodeOptions &options)
 {
     if (options.format == CodeFormat::Classic)
-        return BuildStyleBlock(scheme);
-    const std::optional<SchemeColors> colors = ResolveSchemeColors(scheme);
+        return BuildStyleBlock(scheme.light);
+    const std::optional<SheetColors> colors = ResolveSheetColors(scheme);
     if (!colors)
         return std::nullopt;
     const QString sheet = BuildModernStyleSheet(*colors, options.modern);
     if (options.format == CodeFormat::Css)
         return sheet;
     const QString element = u"<style>\r\n"_s + sheet + u"</style>\r\n"_s;
-    return options.format == CodeFormat::Both ? BuildStyleBlock(scheme) + element : element;
+    return options.format == CodeFormat::Both ? BuildStyleBlock(scheme.light) + element : element;
 }

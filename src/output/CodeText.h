@@ -21,5 +21,6 @@ QString CodeFormatName(CodeFormat format);
 std::optional<CodeFormat> CodeFormatFromName(const QString &name);
 
 // The code for the scheme, with CR LF after every line; nothing when the format needs
-// colours that the scheme does not hold complete.
-std::optional<QString> BuildCode(const SchemeTexts &scheme, const CodeOptions &options);
+// colours that the scheme does not hold complete. The classic block is the light variant's
+// alone: its browser knew neither dark mode nor hover.
+std::optional<QString> BuildCode(const SchemeVariants &scheme, const CodeOptions &options);

@@ -42,28 +42,69 @@ const FormatChoice FormatChoices[] = {
 struct ContrastPair
 {
     const char *caption;
-    ElementIndex foreground;
+    const char *darkCaption;
+    const char16_t *objectName;
+    int foreground; // an element's index, or HoverIndex
     ElementIndex background;
 };
 
+// By readout of the light variant; the dark one's follow in the same order.
 const ContrastPair ContrastPairs[] = {
-    {QT_TRANSLATE_NOOP("CodeWindow", "Thumb against track"), FaceElement, TrackElement},
-    {QT_TRANSLATE_NOOP("CodeWindow", "Arrows against face"), ArrowElement, FaceElement},
+    {QT_TRANSLATE_NOOP("CodeWindow", "Thumb against track"),
+     QT_TRANSLATE_NOOP("CodeWindow", "Dark thumb against track"), u"ThumbContrast", FaceElement,
+     TrackElement},
+    {QT_TRANSLATE_NOOP("CodeWindow", "Arrows against face"),
+     QT_TRANSLATE_NOOP("CodeWindow", "Dark arrows against face"), u"ArrowContrast", ArrowElement,
+     FaceElement},
+    {QT_TRANSLATE_NOOP("CodeWindow", "Hover face against track"),
+     QT_TRANSLATE_NOOP("CodeWindow", "Dark hover face against track"), u"HoverContrast", HoverIndex,
+     TrackElement},
 };
+constexpr int PairCount = int(std::size(ContrastPairs));
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("CodeWindow", text);
 }
 
-// The element's caption without its colon, such as "Face Color".
+// The element's caption without its colon, such as "Face Color", or the state's name.
 QString colorName(int index)
 {
     if (index == BaseColorIndex)
         return tr("Base Color");
+    if (index == HoverIndex)
+        return tr("Hover Face");
+    if (index == PressedIndex)
+        return tr("Pressed Face");
     QString caption = QString::fromUtf16(SchemeElements[size_t(index)].caption);
     caption.chop(1);
     return caption;
+}
+
+QRgb shownColor(const SchemeColors &colors, int index)
+{
+    return index == HoverIndex ? colors.states[HoverState] : colors.rgb[size_t(index)];
+}
+
+// One readout: the ratio of the pair's colours, marked when under the minimum.
+void showRatio(QLabel *label, const QString &caption, const std::optional<SchemeColors> &colors,
+               const ContrastPair &pair)
+{
+    QString text = caption + u": "_s;
+    bool low = false;
+    if (colors) {
+        const double ratio = ContrastRatio(shownColor(*colors, pair.foreground),
+                                           shownColor(*colors, pair.background));
+        // Cut, not rounded, so that a ratio shown as 3.0 passes.
+        text += QString::number(std::floor(ratio * 10) / 10, 'f', 1) + u":1"_s;
+        low = ratio < NonTextContrastMinimum;
+    } else {
+        text += u"\u2014"_s;
+    }
+    if (low)
+        text = u"\u26A0 "_s + text + tr(" (under 3:1)");
+    label->setText(text);
+    label->setStyleSheet(low ? u"color: #B00000; font-weight: bold;"_s : QString());
 }
 
 } // namespace
@@ -84,7 +125,7 @@ CodeOptions CodeWindow::StoredOptions()
     return options;
 }
 
-CodeWindow::CodeWindow(const SchemeTexts &scheme, PlatformServices &platform, QWidget *owner)
+CodeWindow::CodeWindow(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner)
     : QDialog(owner)
     , m_scheme(scheme)
     , m_platform(platform)
@@ -208,13 +249,14 @@ QLayout *CodeWindow::buildOptions()
 QLayout *CodeWindow::buildContrast()
 {
     auto *column = new QVBoxLayout;
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < ContrastReadouts; ++i) {
         m_contrast[i] = new QLabel(this);
-        m_contrast[i]->setObjectName(i == 0 ? u"lblThumbContrast"_s : u"lblArrowContrast"_s);
+        m_contrast[i]->setObjectName((i < PairCount ? u"lbl"_s : u"lblDark"_s)
+                                     + QString::fromUtf16(ContrastPairs[i % PairCount].objectName));
         m_contrast[i]->setToolTip(
             tr("Parts of a control need a contrast of at least 3:1 with what lies around them "
                "(WCAG 2.x, success criterion 1.4.11, non-text contrast); below that, people "
-               "with low vision may not make out the thumb or the arrows."));
+               "with low vision may not make out the thumb, the arrows or the hover face."));
         column->addWidget(m_contrast[i]);
     }
     return column;
@@ -243,7 +285,7 @@ QLayout *CodeWindow::buildButtons()
     return row;
 }
 
-void CodeWindow::Show(const SchemeTexts &scheme, PlatformServices &platform, QWidget *owner)
+void CodeWindow::Show(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner)
 {
     CodeWindow window(scheme, platform, owner);
     window.m_text->setFocus();
@@ -264,10 +306,12 @@ void CodeWindow::showCode()
     if (code) {
         m_text->setPlainText(m_code);
     } else {
-        const int incomplete = FirstIncompleteColor(m_scheme).value_or(0);
+        const IncompleteColor incomplete
+            = FirstIncompleteColor(m_scheme).value_or(IncompleteColor());
+        const QString name = colorName(incomplete.index);
         m_text->setPlainText(tr("The code for today's browsers needs every color complete, "
                                 "as # and six hex digits. Complete the %1 first.")
-                                 .arg(colorName(incomplete)));
+                                 .arg(incomplete.dark ? tr("dark %1").arg(name) : name));
     }
     // Everything selected, so that the desktop's copy keystroke takes all of it.
     m_text->selectAll();
@@ -275,24 +319,18 @@ void CodeWindow::showCode()
 
 void CodeWindow::showContrast()
 {
-    const std::optional<SchemeColors> colors = ResolveSchemeColors(m_scheme);
-    for (int i = 0; i < 2; ++i) {
-        const ContrastPair &pair = ContrastPairs[i];
-        QString text = tr(pair.caption) + u": "_s;
-        bool low = false;
-        if (colors) {
-            const double ratio
-                = ContrastRatio((*colors)[pair.foreground], (*colors)[pair.background]);
-            // Cut, not rounded, so that a ratio shown as 3.0 passes.
-            text += QString::number(std::floor(ratio * 10) / 10, 'f', 1) + u":1"_s;
-            low = ratio < NonTextContrastMinimum;
-        } else {
-            text += u"\u2014"_s;
-        }
-        if (low)
-            text = u"\u26A0 "_s + text + tr(" (under 3:1)");
-        m_contrast[i]->setText(text);
-        m_contrast[i]->setStyleSheet(low ? u"color: #B00000; font-weight: bold;"_s : QString());
+    for (int i = 0; i < ContrastReadouts; ++i) {
+        const bool dark = i >= PairCount;
+        const ContrastPair &pair = ContrastPairs[i % PairCount];
+        const SchemeTexts *variant
+            = dark ? (m_scheme.dark ? &*m_scheme.dark : nullptr) : &m_scheme.light;
+        // The layout of a scheme without a dark variant or a hover face stays as it was.
+        const bool shown = variant
+            && (pair.foreground != HoverIndex || !IsNoStateText(variant->states[HoverState]));
+        m_contrast[i]->setVisible(shown);
+        if (shown)
+            showRatio(m_contrast[i], tr(dark ? pair.darkCaption : pair.caption),
+                      ResolveSchemeColors(*variant), pair);
     }
 }
 

@@ -16,16 +16,16 @@ class QSpinBox;
 
 // The code window (Form2): the scheme's code for copying into a page, in the format the
 // user chose (remembered between openings), with the whole text selected when it opens and
-// the contrast of the thumb and the arrows.
+// the contrast of the thumb, the arrows and the hover face, for each variant.
 class CodeWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    CodeWindow(const SchemeTexts &scheme, PlatformServices &platform, QWidget *owner);
+    CodeWindow(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner);
 
     // Shows the code modally; returns once the window is closed.
-    static void Show(const SchemeTexts &scheme, PlatformServices &platform, QWidget *owner);
+    static void Show(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner);
 
     CodeTextView *codeText() const { return m_text; }
     QPushButton *copyButton() const { return m_copyButton; }
@@ -35,6 +35,17 @@ public:
     QRadioButton *wholePageChoice() const { return m_wholePage; }
     QRadioButton *selectorChoice() const { return m_selector; }
     QSpinBox *widthField() const { return m_width; }
+    // The contrast readouts: thumb, arrows and hover face of the light variant, then of the
+    // dark one. Those a scheme has nothing for are hidden.
+    enum ContrastReadout {
+        ThumbContrast,
+        ArrowContrast,
+        HoverContrast,
+        DarkThumbContrast,
+        DarkArrowContrast,
+        DarkHoverContrast,
+        ContrastReadouts
+    };
     QLabel *contrastLabel(int which) const { return m_contrast[which]; }
 
     // The options the code is made with, kept in the settings store.
@@ -56,7 +67,7 @@ private:
     void storeOptions() const;
     void copyToClipboard();
 
-    const SchemeTexts m_scheme;
+    const SchemeVariants m_scheme;
     PlatformServices &m_platform;
     CodeOptions m_options;
     QString m_code; // as shown, CR LF line ends and all
@@ -68,7 +79,7 @@ private:
     QSpinBox *m_width = nullptr;
     QLabel *m_classicNote = nullptr;
     CodeTextView *m_text = nullptr;
-    QLabel *m_contrast[2] = {};
+    QLabel *m_contrast[ContrastReadouts] = {};
     QPushButton *m_copyButton = nullptr;
     QPushButton *m_doneButton = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -9,7 +11,7 @@ namespace {
 struct Property
 {
     const char16_t *name;
-    ElementIndex element;
+    int index; // an element's, or HoverIndex or PressedIndex
     const char16_t *forcedColor; // the system colour it takes in forced colours mode
 };
 
@@ -21,12 +23,32 @@ const Property Properties[] = {
     {u"--scrollbar-shadow", ShadowElement, u"ButtonFace"},
     {u"--scrollbar-darkshadow", DarkShadowElement, u"ButtonText"},
     {u"--scrollbar-track", TrackElement, u"Canvas"},
+    {u"--scrollbar-hover", HoverIndex, u"ButtonFace"},
+    {u"--scrollbar-pressed", PressedIndex, u"ButtonFace"},
 };
 
-QString var(ElementIndex element)
+bool isState(const Property &property)
+{
+    return property.index >= EntryCount;
+}
+
+QRgb colorOf(const SchemeColors &colors, int index)
+{
+    return index < EntryCount ? colors.rgb[size_t(index)]
+                              : colors.states[size_t(index - EntryCount)];
+}
+
+// Whether the variant gives a state a colour of its own.
+bool hasStates(const SchemeColors &colors)
+{
+    return std::any_of(colors.states.begin(), colors.states.end(),
+                       [&colors](QRgb state) { return state != colors[FaceElement]; });
+}
+
+QString var(int index)
 {
     for (const Property &property : Properties) {
-        if (property.element == element)
+        if (property.index == index)
             return u"var("_s + QString::fromUtf16(property.name) + u')';
     }
     return {};
@@ -179,9 +201,10 @@ private:
 class SheetBuilder
 {
 public:
-    SheetBuilder(const SchemeColors &colors, const ModernSheetOptions &options)
+    SheetBuilder(const SheetColors &colors, const ModernSheetOptions &options)
         : m_colors(colors)
         , m_width(std::clamp(options.width, MinimumScrollbarWidth, MaximumScrollbarWidth))
+        , m_states(hasStates(colors.light) || (colors.dark && hasStates(*colors.dark)))
     {
         const std::optional<QString> scope = ScopeSelector(options.scope);
         m_scopes = scope ? selectorList(*scope) : QStringList();
@@ -189,20 +212,44 @@ public:
 
     QString build()
     {
-        m_css.rule(scopeSelectors(), customProperties());
-        m_css.open(u"@supports selector(::-webkit-scrollbar-thumb)"_s);
-        bevelledRules();
+        m_css.rule(scopeSelectors(), customProperties(&m_colors.light));
+        m_css.open(BevelledCondition);
+        bevelledRules(ColorText(m_colors.light[ArrowElement]));
         m_css.close();
+        // Firefox's scrollbar-color reads the custom properties, the dark ones included.
         m_css.open(u"@supports not selector(::-webkit-scrollbar-thumb)"_s);
         m_css.rule(scopeSelectors(), firefoxProperties());
         m_css.close();
+        if (m_colors.dark)
+            darkRules(*m_colors.dark);
+        // Last, so that it wins over both variants.
         m_css.open(u"@media (forced-colors: active)"_s);
         forcedColorRules();
         m_css.close();
         return m_css.text();
     }
 
+    QString buildPreview(EngineLook look)
+    {
+        if (look == EngineLook::Bevelled)
+            return build();
+        // Forced colours have no hover or pressed face of their own.
+        if (look == EngineLook::ForcedColors)
+            m_states = false;
+        m_css.rule(scopeSelectors(),
+                   customProperties(look == EngineLook::Firefox ? &m_colors.light : nullptr));
+        if (look == EngineLook::Firefox) {
+            firefoxLookRules();
+        } else {
+            bevelledRules(u"ButtonText"_s);
+        }
+        return m_css.text();
+    }
+
 private:
+    static inline const QString BevelledCondition
+        = u"@supports selector(::-webkit-scrollbar-thumb)"_s;
+
     // The scope itself: the root element for the whole page.
     QStringList scopeSelectors() const
     {
@@ -222,17 +269,22 @@ private:
 
     QString px(int pixels) const { return QString::number(pixels) + u"px"_s; }
 
-    QStringList customProperties() const
+    // The variant's colours, or the system colours of forced colours mode without one.
+    QStringList customProperties(const SchemeColors *colors) const
     {
         QStringList declarations;
         for (const Property &property : Properties) {
+            if (isState(property) && !m_states)
+                continue;
             declarations << QString::fromUtf16(property.name) + u": "_s
-                    + ColorText(m_colors[property.element]) + u';';
+                    + (colors ? ColorText(colorOf(*colors, property.index))
+                              : QString::fromUtf16(property.forcedColor))
+                    + u';';
         }
         return declarations;
     }
 
-    void bevelledRules()
+    void bevelledRules(const QString &arrowFill)
     {
         const QString button = u"::-webkit-scrollbar-button"_s;
         const QString single = button + u":single-button"_s;
@@ -249,9 +301,17 @@ private:
                    {u"display: block;"_s, u"width: "_s + px(m_width) + u';',
                     u"height: "_s + px(m_width) + u';', u"background-repeat: no-repeat;"_s,
                     u"background-position: center;"_s});
-        // Pressed: sunken, the arrow one pixel down and to the right.
+        if (m_states) {
+            m_css.rule(part(u"::-webkit-scrollbar-thumb:hover"_s) + part(single + u":hover"_s),
+                       {u"background-color: "_s + var(HoverIndex) + u';'});
+        }
+        // Pressed: sunken, the arrow one pixel down and to the right. After the hover rule,
+        // which also matches while pressed.
+        QStringList pressed{sunkenBevel()};
+        if (m_states)
+            pressed.prepend(u"background-color: "_s + var(PressedIndex) + u';');
         m_css.rule(part(u"::-webkit-scrollbar-thumb:active"_s) + part(single + u":active"_s),
-                   {sunkenBevel()});
+                   pressed);
         m_css.rule(part(single + u":active"_s), {u"background-position: 1px 1px;"_s});
         m_css.rule(part(button + u":double-button"_s)
                        + part(button + u":vertical:start:increment"_s)
@@ -259,7 +319,34 @@ private:
                        + part(button + u":horizontal:start:increment"_s)
                        + part(button + u":horizontal:end:decrement"_s),
                    {u"display: none;"_s});
-        arrowRules(ColorText(m_colors[ArrowElement]));
+        arrowRules(arrowFill);
+    }
+
+    // The dark variant's colours; the arrow pictures hold their colour in themselves.
+    void darkRules(const SchemeColors &dark)
+    {
+        m_css.open(u"@media (prefers-color-scheme: dark)"_s);
+        m_css.rule(scopeSelectors(), customProperties(&dark));
+        m_css.open(BevelledCondition);
+        arrowRules(ColorText(dark[ArrowElement]));
+        m_css.close();
+        m_css.close();
+    }
+
+    // Firefox's look drawn with the bevelled engines' rules: the face as a rounded thumb on
+    // the track, no arrows, no bevel.
+    void firefoxLookRules()
+    {
+        const int width = m_width < 12 ? 8 : m_width;
+        m_css.rule(part(u"::-webkit-scrollbar"_s) + part(u"::-webkit-scrollbar-track"_s)
+                       + part(u"::-webkit-scrollbar-corner"_s),
+                   {u"width: "_s + px(width) + u';', u"height: "_s + px(width) + u';',
+                    u"background-color: "_s + var(TrackElement) + u';'});
+        m_css.rule(part(u"::-webkit-scrollbar-thumb"_s),
+                   {u"background-color: "_s + var(FaceElement) + u';',
+                    u"border: 2px solid transparent;"_s, u"background-clip: padding-box;"_s,
+                    u"border-radius: "_s + px(width) + u';'});
+        m_css.rule(part(u"::-webkit-scrollbar-button"_s), {u"display: none;"_s});
     }
 
     void arrowRules(const QString &fill)
@@ -283,20 +370,16 @@ private:
     // The user's high-contrast colours replace the scheme's, bevel and arrows included.
     void forcedColorRules()
     {
-        QStringList declarations;
-        for (const Property &property : Properties) {
-            declarations << QString::fromUtf16(property.name) + u": "_s
-                    + QString::fromUtf16(property.forcedColor) + u';';
-        }
-        m_css.rule(scopeSelectors(), declarations);
+        m_css.rule(scopeSelectors(), customProperties(nullptr));
         m_css.rule(part(u"::-webkit-scrollbar"_s) + part(u"::-webkit-scrollbar-thumb"_s)
                        + part(u"::-webkit-scrollbar-button"_s),
                    {u"forced-color-adjust: none;"_s});
         arrowRules(u"ButtonText"_s);
     }
 
-    const SchemeColors m_colors;
+    const SheetColors m_colors;
     const int m_width;
+    bool m_states; // whether the sheet colours hover and pressed faces
     QStringList m_scopes;
     CssWriter m_css;
 };
@@ -317,7 +400,27 @@ std::optional<QString> ScopeSelector(const QString &text)
     return selector;
 }
 
-QString BuildModernStyleSheet(const SchemeColors &colors, const ModernSheetOptions &options)
+std::optional<SheetColors> ResolveSheetColors(const SchemeVariants &scheme)
+{
+    const std::optional<SchemeColors> light = ResolveSchemeColors(scheme.light);
+    if (!light)
+        return std::nullopt;
+    SheetColors colors{*light, std::nullopt};
+    if (scheme.dark) {
+        colors.dark = ResolveSchemeColors(*scheme.dark);
+        if (!colors.dark)
+            return std::nullopt;
+    }
+    return colors;
+}
+
+QString BuildModernStyleSheet(const SheetColors &colors, const ModernSheetOptions &options)
 {
     return SheetBuilder(colors, options).build();
+}
+
+QString BuildPreviewSheet(const SchemeColors &colors, EngineLook look,
+                          const ModernSheetOptions &options)
+{
+    return SheetBuilder({colors, std::nullopt}, options).buildPreview(look);
 }

@@ -1,7 +1,11 @@
 #include "SchemeColors.h"
 
+#include <QColor>
+
 #include <algorithm>
 #include <cmath>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -28,6 +32,21 @@ template<typename F> QRgb perChannel(QRgb color, F f)
 bool usedByMode(const SchemeTexts &scheme, int index)
 {
     return scheme.baseColor ? index == BaseColorIndex : index != BaseColorIndex;
+}
+
+// The colour with the hue and saturation of `hueOf` and the given lightness, 0 to 1.
+QRgb withLightness(QRgb hueOf, float lightness)
+{
+    const QColor color(hueOf);
+    // Greys have no hue (-1); any hue will do for them.
+    return QColor::fromHslF(std::max(color.hslHueF(), 0.0f), color.hslSaturationF(),
+                            std::clamp(lightness, 0.0f, 1.0f))
+        .rgb();
+}
+
+float lightnessOf(QRgb color)
+{
+    return QColor(color).lightnessF();
 }
 
 } // namespace
@@ -72,13 +91,70 @@ SchemeColors DeriveFromBase(QRgb base)
     return colors;
 }
 
+bool IsNoStateText(const QString &text)
+{
+    return text.isEmpty() || text == u"#";
+}
+
 std::optional<int> FirstIncompleteColor(const SchemeTexts &scheme)
 {
     for (int i = 0; i < EntryCount; ++i) {
         if (usedByMode(scheme, i) && !ParseColorText(scheme.texts[size_t(i)]))
             return i;
     }
+    for (int state = 0; state < StateCount; ++state) {
+        const QString &text = scheme.states[size_t(state)];
+        if (!IsNoStateText(text) && !ParseColorText(text))
+            return EntryCount + state;
+    }
     return std::nullopt;
+}
+
+std::optional<IncompleteColor> FirstIncompleteColor(const SchemeVariants &scheme)
+{
+    if (const std::optional<int> index = FirstIncompleteColor(scheme.light))
+        return IncompleteColor{false, *index};
+    if (scheme.dark) {
+        if (const std::optional<int> index = FirstIncompleteColor(*scheme.dark))
+            return IncompleteColor{true, *index};
+    }
+    return std::nullopt;
+}
+
+std::optional<SchemeTexts> DeriveDarkVariant(const SchemeTexts &light)
+{
+    const std::optional<SchemeColors> colors = ResolveSchemeColors(light);
+    if (!colors)
+        return std::nullopt;
+    const QRgb face = (*colors)[FaceElement];
+    const float darkFace = std::clamp(1.0f - lightnessOf(face), 0.22f, 0.30f);
+    const float darkTrack
+        = std::min({1.0f - lightnessOf((*colors)[TrackElement]), 0.15f, darkFace - 0.08f});
+    const QRgb arrow = (*colors)[ArrowElement];
+    const float arrowLightness = lightnessOf(arrow);
+
+    std::array<QRgb, ElementCount> dark{};
+    dark[FaceElement] = withLightness(face, darkFace);
+    dark[TrackElement] = withLightness((*colors)[TrackElement], darkTrack);
+    dark[ArrowElement]
+        = withLightness(arrow, std::max({arrowLightness, 1.0f - arrowLightness, 0.85f}));
+    dark[HighlightElement] = withLightness(face, darkFace + 0.25f);
+    dark[Light3DElement] = withLightness(face, darkFace + 0.12f);
+    dark[ShadowElement] = withLightness(face, darkFace - 0.10f);
+    dark[DarkShadowElement] = withLightness(face, darkFace - 0.20f);
+
+    SchemeTexts variant;
+    variant.texts[BaseColorIndex] = u"#"_s;
+    for (int i = 0; i < ElementCount; ++i)
+        variant.texts[size_t(i)] = ColorText(dark[size_t(i)]);
+    for (int state = 0; state < StateCount; ++state) {
+        const QRgb shown = colors->states[size_t(state)];
+        // A light state darker than the face turns lighter than the dark face, and back.
+        variant.states[size_t(state)] = IsNoStateText(light.states[size_t(state)])
+            ? u"#"_s
+            : ColorText(withLightness(shown, darkFace + lightnessOf(face) - lightnessOf(shown)));
+    }
+    return variant;
 }
 
 std::optional<SchemeColors> ResolveSchemeColors(const SchemeTexts &scheme)

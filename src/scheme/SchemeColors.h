@@ -35,9 +35,30 @@ SchemeColors DeriveFromBase(QRgb base);
 // complete colour text.
 std::optional<SchemeColors> ResolveSchemeColors(const SchemeTexts &scheme);
 
+// Whether a state text leaves that state to the face colour: "#" or nothing.
+bool IsNoStateText(const QString &text);
+
 // The first element (or the base colour's index) whose text the scheme's mode uses and
-// that is not a complete colour text; nothing when there is none.
+// that is not a complete colour text, then the first state (HoverIndex, PressedIndex) whose
+// text is neither a colour text nor left to the face; nothing when there is none.
 std::optional<int> FirstIncompleteColor(const SchemeTexts &scheme);
+
+// Where a whole scheme first falls short: in which variant, and the index as above.
+struct IncompleteColor
+{
+    bool dark = false;
+    int index = 0;
+};
+std::optional<IncompleteColor> FirstIncompleteColor(const SchemeVariants &scheme);
+
+// A dark variant to start from, made from a complete light one (nothing otherwise), in HSL
+// with each colour's hue and saturation kept: the face's and track's lightness mirrored
+// (L to 1 - L), the face then held between 22% and 30% and the track at least 8 points below
+// it and at most 15%; the arrows at least 85% light; highlight and 3dlight 25 and 12 points
+// above the dark face, shadow and dark shadow 10 and 20 points below it, in the face's hue.
+// A state the light variant sets keeps its lightness step from the face, turned round. The
+// result always has seven element colours: a base colour cannot give a dark track.
+std::optional<SchemeTexts> DeriveDarkVariant(const SchemeTexts &light);
 
 // The WCAG 2.x contrast ratio of two colours, from 1 to 21.
 double ContrastRatio(QRgb first, QRgb second);

@@ -3,6 +3,7 @@
 #include "CIniFile.h"
 #include "IniText.h"
 #include "SafeFile.h"
+#include "scheme/SchemeColors.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,22 +40,83 @@ QByteArray firstField(QByteArray line)
     return line.mid(start, comma < 0 ? -1 : comma - start);
 }
 
+const char16_t *const StateKeys[StateCount] = {u"Hover", u"Pressed"};
+
+// The section names of one variant; the dark one's carry a prefix.
+struct VariantSections
+{
+    QString type, colors, color, states;
+};
+
+VariantSections sectionsOf(bool dark)
+{
+    const QString prefix = dark ? u"Dark "_s : QString();
+    return {prefix + u"Type"_s, prefix + u"Colors"_s, prefix + u"Color"_s, prefix + u"States"_s};
+}
+
 // The bytes of a scheme file, laid out as the INI writer lays out values, in a single-byte
-// (Latin-1) text as CIniFile stores it.
-QByteArray schemeBytes(const SchemeTexts &scheme)
+// (Latin-1) text as CIniFile stores it. Sections come in the order the reader of the first
+// format met them, the new ones after, so that it still reads what it knows.
+QByteArray schemeBytes(const SchemeVariants &scheme)
 {
     QByteArray text = QString::fromUtf16(SchemeFileHeader).toLatin1() + "\r\n";
-    const auto put = [&text](QByteArrayView section, const QString &key, QString value) {
-        text = IniText::withValue(text, section, key.toLatin1(), value.remove(QChar(0)).toLatin1());
+    const auto put = [&text](const QString &section, const QString &key, QString value) {
+        text = IniText::withValue(text, section.toLatin1(), key.toLatin1(),
+                                  value.remove(QChar(0)).toLatin1());
     };
-    put("Type", u"IsBase"_s, scheme.baseColor ? u"1"_s : u"0"_s);
-    if (scheme.baseColor) {
-        put("Color", u"Value"_s, scheme.texts[BaseColorIndex]);
+    const auto putColors = [&put](const SchemeTexts &variant, const VariantSections &names) {
+        put(names.type, u"IsBase"_s, variant.baseColor ? u"1"_s : u"0"_s);
+        if (variant.baseColor) {
+            put(names.color, u"Value"_s, variant.texts[BaseColorIndex]);
+        } else {
+            for (int i = 0; i < ElementCount; ++i)
+                put(names.colors, elementKey(i), variant.texts[size_t(i)]);
+        }
+    };
+    const auto putStates = [&put](const SchemeTexts &variant, const VariantSections &names) {
+        for (int state = 0; state < StateCount; ++state) {
+            if (!IsNoStateText(variant.states[size_t(state)]))
+                put(names.states, QString::fromUtf16(StateKeys[state]),
+                    variant.states[size_t(state)]);
+        }
+    };
+    putColors(scheme.light, sectionsOf(false));
+    if (scheme.dark)
+        putColors(*scheme.dark, sectionsOf(true));
+    putStates(scheme.light, sectionsOf(false));
+    if (scheme.dark)
+        putStates(*scheme.dark, sectionsOf(true));
+    return text;
+}
+
+SchemeFileVariant readVariant(CIniFile &ini, const VariantSections &names)
+{
+    const auto read = [&ini](const QString &section, const QString &key) {
+        ini.setSection(section);
+        ini.setKey(key);
+        return ini.Value();
+    };
+    SchemeFileVariant variant;
+    variant.baseColor = read(names.type, u"IsBase"_s) == u"1";
+    if (variant.baseColor) {
+        variant.baseText = read(names.color, u"Value"_s);
     } else {
         for (int i = 0; i < ElementCount; ++i)
-            put("Colors", elementKey(i), scheme.texts[size_t(i)]);
+            variant.elementTexts[size_t(i)] = read(names.colors, elementKey(i));
     }
-    return text;
+    for (int state = 0; state < StateCount; ++state)
+        variant.states[size_t(state)] = read(names.states, QString::fromUtf16(StateKeys[state]));
+    return variant;
+}
+
+SchemeTexts textsOf(const SchemeFileVariant &variant)
+{
+    SchemeTexts scheme;
+    scheme.baseColor = variant.baseColor;
+    scheme.texts[BaseColorIndex] = variant.baseText;
+    std::copy(variant.elementTexts.begin(), variant.elementTexts.end(), scheme.texts.begin());
+    scheme.states = variant.states;
+    return scheme;
 }
 
 } // namespace
@@ -80,32 +142,25 @@ SchemeFileContent ReadSchemeFile(const QString &path)
 {
     CIniFile ini;
     ini.setPath(path);
-    const auto read = [&ini](const QString &section, const QString &key) {
-        ini.setSection(section);
-        ini.setKey(key);
-        return ini.Value();
-    };
     SchemeFileContent content;
-    content.baseColor = read(u"Type"_s, u"IsBase"_s) == u"1";
-    if (content.baseColor) {
-        content.baseText = read(u"Color"_s, u"Value"_s);
-    } else {
-        for (int i = 0; i < ElementCount; ++i)
-            content.elementTexts[size_t(i)] = read(u"Colors"_s, elementKey(i));
-    }
+    static_cast<SchemeFileVariant &>(content) = readVariant(ini, sectionsOf(false));
+    const VariantSections dark = sectionsOf(true);
+    ini.setSection(dark.type);
+    if (!ini.INISection().isEmpty())
+        content.dark = readVariant(ini, dark);
     return content;
 }
 
-SchemeTexts SchemeTextsOf(const SchemeFileContent &content)
+SchemeVariants SchemeVariantsOf(const SchemeFileContent &content)
 {
-    SchemeTexts scheme;
-    scheme.baseColor = content.baseColor;
-    scheme.texts[BaseColorIndex] = content.baseText;
-    std::copy(content.elementTexts.begin(), content.elementTexts.end(), scheme.texts.begin());
+    SchemeVariants scheme;
+    scheme.light = textsOf(content);
+    if (content.dark)
+        scheme.dark = textsOf(*content.dark);
     return scheme;
 }
 
-QString WriteSchemeFile(const QString &path, const SchemeTexts &scheme)
+QString WriteSchemeFile(const QString &path, const SchemeVariants &scheme)
 {
     // Saving starts a new file, written whole: a failure at any point leaves the old file.
     return WriteFileSafely(path, schemeBytes(scheme));

@@ -42,9 +42,9 @@ Run brw2css(const QStringList &arguments, const QByteArray &input = {}, const QS
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-SchemeTexts schemeIn(const QString &path)
+SchemeVariants schemeIn(const QString &path)
 {
-    return SchemeTextsOf(ReadSchemeFile(path));
+    return SchemeVariantsOf(ReadSchemeFile(path));
 }
 
 } // namespace

@@ -33,7 +33,7 @@ const SchemeTexts Elements{{u"#3366CC"_s, u"#FFEE00"_s, u"#AAFFAA"_s, u"#8844FF"
 
 QString code(CodeFormat format, const QString &scope)
 {
-    return BuildCode(Elements, {format, {scope}}).value_or(QString());
+    return BuildCode({Elements, std::nullopt}, {format, {scope}}).value_or(QString());
 }
 
 } // namespace

@@ -118,7 +118,7 @@ private Q_SLOTS:
     void sheetScopesEverySelectorAndKeepsTheWidthInRange()
     {
         const SchemeColors colors = *ResolveSchemeColors(defaultScheme());
-        const QString css = BuildModernStyleSheet(colors, {u".a, .b"_s, 10});
+        const QString css = BuildModernStyleSheet({colors, std::nullopt}, {u".a, .b"_s, 10});
         QVERIFY(css.startsWith(u".a,\r\n.b {\r\n  --scrollbar-face: #C0C0C0;\r\n"_s));
         QVERIFY(css.contains(u"  .a::-webkit-scrollbar,\r\n  .b::-webkit-scrollbar {\r\n"_s));
         QVERIFY(css.contains(u"    width: 10px;\r\n    height: 10px;\r\n"_s));
@@ -134,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(css.count(u"fill='%23FFFFFF'"_s), 4);
         QVERIFY(!css.contains(u"'#"_s) && !css.contains(u'<'));
 
-        const QString wide = BuildModernStyleSheet(colors, {u"#x"_s, 99});
+        const QString wide = BuildModernStyleSheet({colors, std::nullopt}, {u"#x"_s, 99});
         QVERIFY(wide.contains(u"    width: 32px;\r\n"_s) && !wide.contains(u"thin"_s));
     }
 
@@ -142,9 +142,10 @@ private Q_SLOTS:
     {
         SchemeTexts scheme = defaultScheme();
         const QString classic = BuildStyleBlock(scheme);
-        const QString modern = BuildModernStyleSheet(*ResolveSchemeColors(scheme), {});
+        const QString modern
+            = BuildModernStyleSheet({*ResolveSchemeColors(scheme), std::nullopt}, {});
         const auto code = [&scheme](CodeFormat format) {
-            return BuildCode(scheme, {format, {}}).value_or(u"(none)"_s);
+            return BuildCode({scheme, std::nullopt}, {format, {}}).value_or(u"(none)"_s);
         };
         QCOMPARE(code(CodeFormat::Classic), classic);
         QCOMPARE(code(CodeFormat::Css), modern);

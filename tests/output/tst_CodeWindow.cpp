@@ -60,7 +60,7 @@ private Q_SLOTS:
     {
         SchemeTexts scheme = window()->schemeTexts();
         {
-            CodeWindow window(scheme, platform(), nullptr);
+            CodeWindow window({scheme, std::nullopt}, platform(), nullptr);
             QVERIFY(!window.widthField()->isEnabled());
             // The default thumb and white arrows hardly stand out from the grey around them.
             QCOMPARE(window.contrastLabel(0)->text(),
@@ -91,7 +91,7 @@ private Q_SLOTS:
         }
         // The next opening starts from the choices; an incomplete colour gives no code to copy.
         scheme.texts[ShadowElement] = u"#80"_s;
-        CodeWindow window(scheme, platform(), nullptr);
+        CodeWindow window({scheme, std::nullopt}, platform(), nullptr);
         QCOMPARE(window.formatChoice()->currentText(), u"Today's browsers"_s);
         QCOMPARE(window.scopeField()->text(), u".sidebar"_s);
         QCOMPARE(window.widthField()->value(), 10);

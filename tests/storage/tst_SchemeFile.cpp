@@ -19,12 +19,13 @@ namespace {
 
 const QByteArray Header = "Barwright Color Scheme File (Do not edit manually)\r\n";
 
-SchemeTexts defaults(bool baseColor = false)
+SchemeVariants defaults(bool baseColor = false)
 {
-    return {{u"#C0C0C0"_s, u"#FFFFFF"_s, u"#FFFFFF"_s, u"#C0C0C0"_s, u"#808080"_s, u"#000000"_s,
-             u"#E0E0E0"_s, u"#808080"_s},
-            baseColor,
-            {}};
+    return {{{u"#C0C0C0"_s, u"#FFFFFF"_s, u"#FFFFFF"_s, u"#C0C0C0"_s, u"#808080"_s, u"#000000"_s,
+              u"#E0E0E0"_s, u"#808080"_s},
+             baseColor,
+             {}},
+            std::nullopt};
 }
 
 QString storeFile()

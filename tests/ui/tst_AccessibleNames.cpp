@@ -32,7 +32,7 @@ private Q_SLOTS:
                                      main.platform(), &main);
         });
         QTest::newRow("code") << WindowMaker([](MainWindow &main) -> QWidget * {
-            return new CodeWindow(main.schemeTexts(), main.platform(), &main);
+            return new CodeWindow({main.schemeTexts(), std::nullopt}, main.platform(), &main);
         });
         QTest::newRow("about") << WindowMaker(
             [](MainWindow &main) -> QWidget * { return new AboutWindow(&main); });
