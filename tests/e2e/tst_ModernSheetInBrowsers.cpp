@@ -31,9 +31,13 @@ const SchemeTexts Elements{{u"#3366CC"_s, u"#FFEE00"_s, u"#AAFFAA"_s, u"#8844FF"
                            false,
                            {}};
 
-QString code(CodeFormat format, const QString &scope)
+// The same with the dark variant derived from it.
+const SchemeTexts DarkElements = DeriveDarkVariant(Elements).value();
+
+QString code(CodeFormat format, const QString &scope, bool withDark = false)
 {
-    return BuildCode({Elements, std::nullopt}, {format, {scope}}).value_or(QString());
+    const SchemeVariants scheme{Elements, withDark ? DarkElements : std::optional<SchemeTexts>()};
+    return BuildCode(scheme, {format, {scope}}).value_or(QString());
 }
 
 } // namespace
@@ -50,19 +54,27 @@ private Q_SLOTS:
         QTest::addColumn<RealBrowser>("browser");
         QTest::addColumn<QString>("head");
         QTest::addColumn<bool>("shows");
+        QTest::addColumn<bool>("dark"); // the system in dark mode: the dark variant shows
 
         for (const RealBrowser browser :
              {RealBrowser::Chromium, RealBrowser::Firefox, RealBrowser::WebKit}) {
             const QByteArray name = BrowserName(browser).toLatin1();
             QTest::newRow(name + " box scope")
-                << browser << code(CodeFormat::Modern, u"#box"_s) << true;
-            QTest::newRow(name + " whole page") << browser << code(CodeFormat::Modern, {}) << true;
+                << browser << code(CodeFormat::Modern, u"#box"_s) << true << false;
+            QTest::newRow(name + " whole page")
+                << browser << code(CodeFormat::Modern, {}) << true << false;
+        }
+        for (const RealBrowser browser : {RealBrowser::Chromium, RealBrowser::Firefox}) {
+            const QByteArray name = BrowserName(browser).toLatin1();
+            for (const bool dark : {true, false})
+                QTest::newRow(name + (dark ? " dark mode" : " dark variant, light mode"))
+                    << browser << code(CodeFormat::Modern, u"#box"_s, true) << true << dark;
         }
         // The classic properties alone must fail the checks, of the bevel and of two colours.
         QTest::newRow("chromium classic block")
-            << RealBrowser::Chromium << code(CodeFormat::Classic, {}) << false;
+            << RealBrowser::Chromium << code(CodeFormat::Classic, {}) << false << false;
         QTest::newRow("firefox classic block")
-            << RealBrowser::Firefox << code(CodeFormat::Classic, {}) << false;
+            << RealBrowser::Firefox << code(CodeFormat::Classic, {}) << false << false;
     }
 
     void drawsTheScheme()
@@ -70,11 +82,12 @@ private Q_SLOTS:
         QFETCH(RealBrowser, browser);
         QFETCH(QString, head);
         QFETCH(bool, shows);
+        QFETCH(bool, dark);
 
         QString error;
-        const QImage shot = ScreenshotPage(browser, page(head), QSize(300, 200), error);
+        const QImage shot = ScreenshotPage(browser, page(head), QSize(300, 200), error, dark);
         QVERIFY2(!shot.isNull(), qPrintable(error));
-        const SchemeColors colors = *ResolveSchemeColors(Elements);
+        const SchemeColors colors = *ResolveSchemeColors(dark ? DarkElements : Elements);
         // The box's vertical scrollbar, above its horizontal one.
         const QStringList faults = browser != RealBrowser::Firefox
             ? BevelFaults(shot, {BoxWidth - BarWidth, 0, BarWidth, BoxHeight - BarWidth}, colors)

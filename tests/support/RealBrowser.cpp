@@ -17,7 +17,7 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 }
 
 // The command that draws the page into the shot; Firefox's settings go into its fresh profile.
-QStringList commandLine(RealBrowser browser, const QDir &folder, QSize size)
+QStringList commandLine(RealBrowser browser, const QDir &folder, QSize size, bool dark)
 {
     const QString page = folder.filePath(u"page.html"_s);
     const QString shot = folder.filePath(u"shot.png"_s);
@@ -32,13 +32,15 @@ QStringList commandLine(RealBrowser browser, const QDir &folder, QSize size)
         return u"chromium --headless --no-sandbox --disable-gpu --no-first-run --disable-sync "
                "--disable-quic --disable-background-networking --disable-component-update "
                "--force-device-scale-factor=1"_s.split(u' ')
-            + QStringList{u"--user-data-dir="_s + profile, u"--screenshot="_s + shot} + common;
+            + QStringList{u"--user-data-dir="_s + profile, u"--screenshot="_s + shot}
+        + (dark ? QStringList{u"--force-dark-mode"_s} : QStringList()) + common;
     case RealBrowser::Firefox:
         // Overlay scrollbars would fade out before the screenshot is taken.
         writeFile(profile + u"/user.js"_s,
                   "user_pref(\"widget.gtk.overlay-scrollbars.enabled\", false);\n"
                   "user_pref(\"layout.testing.overlay-scrollbars.always-visible\", true);\n"
-                  "user_pref(\"layout.css.devPixelsPerPx\", \"1.0\");\n");
+                  "user_pref(\"layout.css.devPixelsPerPx\", \"1.0\");\n"
+                      + QByteArray(dark ? "user_pref(\"ui.systemUsesDarkTheme\", 1);\n" : ""));
         return u"firefox-esr --headless --no-remote --profile"_s.split(u' ')
             + QStringList{profile, u"--screenshot"_s, shot} + common;
     case RealBrowser::WebKit:
@@ -57,7 +59,8 @@ QString BrowserName(RealBrowser browser)
     return QString::fromUtf16(names[int(browser)]);
 }
 
-QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QString &error)
+QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QString &error,
+                      bool dark)
 {
     QTemporaryDir folder;
     if (!writeFile(folder.filePath(u"page.html"_s), html.toUtf8())
@@ -65,7 +68,7 @@ QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QStr
         error = u"cannot write the page"_s;
         return {};
     }
-    QStringList arguments = commandLine(browser, QDir(folder.path()), size);
+    QStringList arguments = commandLine(browser, QDir(folder.path()), size, dark);
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // Firefox keeps state in the home folder whatever the profile says.
