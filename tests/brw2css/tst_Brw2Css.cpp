@@ -20,8 +20,10 @@ const QByteArray ElementFile = "Barwright Color Scheme File (Do not edit manuall
                                "IsBase=0\r\n[Colors]\r\nValue 0=#3366CC\r\nValue 1=#ffee00\r\n"
                                "Value 2=#AAFFAA\r\nValue 3=#8844FF\r\nValue 4=#225522\r\n"
                                "Value 5=#110022\r\nValue 6=#F0A0A0\r\n";
+// With a dark variant and state faces.
 const QByteArray BaseFile = "Barwright Color Scheme File (Do not edit manually)\r\n[Type]\r\n"
-                            "IsBase=1\r\n[Color]\r\nValue=#4080C0\r\n";
+                            "IsBase=1\r\n[Color]\r\nValue=#4080C0\r\n[Dark Type]\r\nIsBase=1\r\n"
+                            "[Dark Color]\r\nValue=#203050\r\n[Dark States]\r\nHover=#405070\r\n";
 
 struct Run
 {
@@ -95,6 +97,7 @@ private Q_SLOTS:
         QCOMPARE(run.err, QByteArray());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QString::fromUtf8(run.out), BuildCode(schemeIn(path), options).value());
+        QCOMPARE(run.out.contains("--scrollbar-hover: #405070;"), base);
     }
 
     void refusesWithoutOutput_data()
@@ -117,6 +120,10 @@ private Q_SLOTS:
             u"bad.brw: [Colors] Value 3 is \"#8844\", not a color"_s);
         row("missing base colour", bad, QByteArray(BaseFile).replace("Value=#4080C0", ""), 1,
             u"bad.brw: [Color] Value is \"\", not a color"_s);
+        row("dark colour no colour", bad, QByteArray(BaseFile).replace("#203050", "#2030GG"), 1,
+            u"bad.brw: [Dark Color] Value is \"#2030GG\", not a color"_s);
+        row("state no colour", bad, good + "[States]\r\nPressed=#12\r\n", 1,
+            u"bad.brw: [States] Pressed is \"#12\", not a color"_s);
         row("unknown format", {u"--format=xml"_s, bad[0]}, good, 2, u"unknown format \"xml\""_s);
         row("width too small", {u"--width=7"_s, bad[0]}, good, 2,
             u"the width must be a whole number from 8 to 32"_s);
@@ -150,14 +157,15 @@ private Q_SLOTS:
         settings.SaveSetting(u"Code"_s, u"Scope"_s, u"main .list"_s);
         settings.SaveSetting(u"Code"_s, u"Width"_s, u"20"_s);
         ScriptedPlatform platform;
-        CodeWindow window(schemeIn(m_elements), platform, nullptr);
+        CodeWindow window(schemeIn(m_base), platform, nullptr);
         window.copyButton()->click();
         const Run run
-            = brw2css({u"--format=both"_s, u"--scope=main .list"_s, u"--width=20"_s, m_elements});
+            = brw2css({u"--format=both"_s, u"--scope=main .list"_s, u"--width=20"_s, m_base});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(
             platform.clipboard.contains(u"main .list::-webkit-scrollbar {\r\n    width: 20px;"_s));
         QCOMPARE(QString::fromUtf8(run.out), platform.clipboard);
+        QVERIFY(platform.clipboard.contains(u"--scrollbar-face: #203050;"_s));
     }
 
     void importsOldPages()

@@ -2,11 +2,13 @@
 #include "output/StyleBlock.h"
 #include "support/ScriptedPlatform.h"
 
+#include <QColor>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(SchemeColors)
+Q_DECLARE_METATYPE(SchemeTexts)
 
 namespace {
 
@@ -92,6 +94,51 @@ private Q_SLOTS:
         QCOMPARE(ResolveSchemeColors(scheme)->rgb, expected.rgb);
     }
 
+    void derivesASoundDarkVariant_data()
+    {
+        QTest::addColumn<SchemeTexts>("light");
+        SchemeTexts grey = defaultScheme();
+        grey.states[HoverState] = u"#A0A0A0"_s; // darker than the face
+        QTest::newRow("grey, hover darker") << grey;
+        SchemeTexts inverse{{u"#000000"_s, u"#000000"_s, u"#FFFFFF"_s, u"#101010"_s, u"#FFFFFF"_s,
+                             u"#808080"_s, u"#FFFFFF"_s, u"#"_s},
+                            false,
+                            {u"#"_s, u"#FFFFFF"_s}};
+        QTest::newRow("black face on white, pressed lighter") << inverse;
+        SchemeTexts base;
+        base.baseColor = true;
+        base.texts[BaseColorIndex] = u"#4A6FA5"_s;
+        QTest::newRow("base colour") << base;
+    }
+
+    void derivesASoundDarkVariant()
+    {
+        QFETCH(SchemeTexts, light);
+        const SchemeTexts dark = DeriveDarkVariant(light).value();
+        const SchemeColors from = *ResolveSchemeColors(light), to = *ResolveSchemeColors(dark);
+        const auto lightness = [](QRgb color) {
+            return QColor(color).lightnessF();
+        };
+        QVERIFY(!dark.baseColor);
+        QVERIFY(lightness(to[FaceElement]) <= 0.31 && lightness(to[TrackElement]) < 0.2);
+        QVERIFY(lightness(to[ArrowElement]) >= 0.85);
+        for (ElementIndex band : {HighlightElement, Light3DElement})
+            QVERIFY(lightness(to[band]) > lightness(to[FaceElement]));
+        for (ElementIndex band : {ShadowElement, DarkShadowElement, TrackElement})
+            QVERIFY(lightness(to[band]) < lightness(to[FaceElement]));
+        for (int state = 0; state < StateCount; ++state) {
+            // A state set in the light variant is set in the dark one, the step turned round.
+            const auto step = [state](const SchemeColors &colors, const auto &f) {
+                return f(colors.states[size_t(state)]) - f(colors[FaceElement]);
+            };
+            QCOMPARE(IsNoStateText(dark.states[size_t(state)]),
+                     IsNoStateText(light.states[size_t(state)]));
+            QVERIFY(step(from, lightness) * step(to, lightness) <= 0);
+        }
+        light.texts[light.baseColor ? BaseColorIndex : ShadowElement] = u"#80"_s;
+        QVERIFY(!DeriveDarkVariant(light));
+    }
+
     void acceptsOnlySafeScopes_data()
     {
         QTest::addColumn<QString>("text");
@@ -155,6 +202,47 @@ private Q_SLOTS:
         // An incomplete colour gives no sheet for today's browsers.
         scheme.texts[Light3DElement] = u"#C0C0"_s;
         QCOMPARE(code(CodeFormat::Modern), u"(none)"_s);
+    }
+
+    // Where the state and dark rules stand matters: hover before pressed, dark after light,
+    // forced colours after both; the classic block and the preview stay apart from them.
+    void sheetAddsStatesAndTheDarkVariant()
+    {
+        SchemeVariants scheme{defaultScheme(), std::nullopt};
+        const QString plain = *BuildCode(scheme, {CodeFormat::Css, {}});
+        QVERIFY(!plain.contains(u"hover"_s) && !plain.contains(u"prefers-color-scheme"_s));
+        scheme.light.states[PressedState] = u"#B0B0B0"_s;
+        scheme.dark = DeriveDarkVariant(scheme.light);
+        scheme.dark->texts[ArrowElement] = u"#EEEEEE"_s;
+        const QString css = *BuildCode(scheme, {CodeFormat::Css, {}});
+        const auto at = [&css](const QString &text) {
+            return css.indexOf(text);
+        };
+        QVERIFY(at(u"  ::-webkit-scrollbar-thumb:hover,"_s) > 0);
+        QVERIFY(at(u"::-webkit-scrollbar-thumb:hover,"_s)
+                < at(u"::-webkit-scrollbar-thumb:active,"_s));
+        QVERIFY(css.contains(u"    background-color: var(--scrollbar-pressed);\r\n    box-shadow: "
+                             "inset 1px 1px var(--scrollbar-shadow)"_s));
+        const qsizetype dark = at(u"@media (prefers-color-scheme: dark) {\r\n  :root {\r\n"_s);
+        QVERIFY(at(u"@supports not"_s) < dark && dark < at(u"@media (forced-colors"_s));
+        QVERIFY(css.indexOf(u"--scrollbar-face: "_s + scheme.dark->texts[FaceElement], dark)
+                > dark);
+        QCOMPARE(css.count(u"fill='%23EEEEEE'"_s), 4);
+        QVERIFY(css.indexOf(u"fill='%23EEEEEE'"_s) > dark);
+        QCOMPARE(*BuildCode(scheme, {CodeFormat::Classic, {}}), BuildStyleBlock(scheme.light));
+        // An incomplete dark colour or state is an incomplete scheme.
+        scheme.dark->states[HoverState] = u"#12"_s;
+        QCOMPARE(FirstIncompleteColor(scheme)->index, HoverIndex);
+        QVERIFY(FirstIncompleteColor(scheme)->dark && !BuildCode(scheme, {CodeFormat::Css, {}}));
+
+        const SchemeColors light = *ResolveSchemeColors(scheme.light);
+        QCOMPARE(BuildPreviewSheet(light, EngineLook::Bevelled, {}),
+                 BuildModernStyleSheet({light, std::nullopt}, {}));
+        const QString firefox = BuildPreviewSheet(light, EngineLook::Firefox, {});
+        QVERIFY(firefox.contains(u"border-radius"_s) && !firefox.contains(u"box-shadow"_s));
+        QVERIFY(!firefox.contains(u"fill="_s) && !firefox.contains(u":hover"_s));
+        const QString forced = BuildPreviewSheet(light, EngineLook::ForcedColors, {});
+        QVERIFY(forced.contains(u"--scrollbar-face: ButtonFace;"_s) && !forced.contains(u": #"_s));
     }
 };
 
