@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the INI reader and writer and to the scheme file reader. Besides
 // crashes, leaks and undefined behaviour, it checks that a value written reads back and that
 // writing one value leaves the others as they read.
+#include "scheme/SchemeColors.h"
 #include "storage/IniText.h"
 #include "storage/SchemeFile.h"
 
@@ -44,8 +45,13 @@ void exerciseFile(QByteArrayView bytes)
         return;
     file.write(bytes.data(), bytes.size());
     file.close();
-    if (HasSchemeHeader(path))
-        ReadSchemeFile(path);
+    if (HasSchemeHeader(path)) {
+        // The new sections too: read, judged, derived from and written back.
+        const SchemeVariants scheme = SchemeVariantsOf(ReadSchemeFile(path));
+        FirstIncompleteColor(scheme);
+        DeriveDarkVariant(scheme.light);
+        WriteSchemeFile(folder.filePath(QStringLiteral("output.brw")), scheme);
+    }
     FileNameOf(QString::fromLatin1(bytes));
 }
 

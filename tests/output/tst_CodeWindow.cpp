@@ -99,6 +99,23 @@ private Q_SLOTS:
         QVERIFY(window.codeText()->toPlainText().contains(u"Shadow Color"_s));
         QCOMPARE(window.contrastLabel(0)->text(), u"Thumb against track: \u2014"_s);
     }
+
+    void contrastCoversBothVariantsAndTheHoverFace()
+    {
+        SchemeVariants scheme{window()->schemeTexts(), std::nullopt};
+        scheme.light.states[HoverState] = u"#000000"_s;
+        scheme.dark = scheme.light;
+        scheme.dark->texts[FaceElement] = u"#333333"_s;
+        scheme.dark->texts[TrackElement] = u"#000000"_s;
+        scheme.dark->states[HoverState] = u"#"_s;
+        CodeWindow window(scheme, platform(), nullptr);
+        QCOMPARE(window.contrastLabel(CodeWindow::HoverContrast)->text(),
+                 u"Hover face against track: 15.9:1"_s);
+        QCOMPARE(window.contrastLabel(CodeWindow::DarkThumbContrast)->text(),
+                 u"\u26A0 Dark thumb against track: 1.6:1 (under 3:1)"_s);
+        QVERIFY(window.contrastLabel(CodeWindow::DarkHoverContrast)->isHidden());
+        QVERIFY(!window.contrastLabel(CodeWindow::DarkArrowContrast)->isHidden());
+    }
 };
 
 BARWRIGHT_TEST_MAIN(TestCodeWindow)
