@@ -102,12 +102,10 @@ private Q_SLOTS:
 
     void contrastCoversBothVariantsAndTheHoverFace()
     {
-        SchemeVariants scheme{window()->schemeTexts(), std::nullopt};
+        SchemeVariants scheme{window()->schemeTexts(), window()->schemeTexts()};
         scheme.light.states[HoverState] = u"#000000"_s;
-        scheme.dark = scheme.light;
         scheme.dark->texts[FaceElement] = u"#333333"_s;
         scheme.dark->texts[TrackElement] = u"#000000"_s;
-        scheme.dark->states[HoverState] = u"#"_s;
         CodeWindow window(scheme, platform(), nullptr);
         QCOMPARE(window.contrastLabel(CodeWindow::HoverContrast)->text(),
                  u"Hover face against track: 15.9:1"_s);

@@ -182,7 +182,6 @@ private Q_SLOTS:
             << QByteArray("[Dark Type]\r\nIsBase=1\r\n[Dark Color]\r\nValue=#202040\r\n"
                           "[Dark States]\r\nPressed=#101020\r\n")
             << true;
-        QTest::newRow("states alone") << QByteArray("[States]\r\nHover=#A0A0A0\r\n") << false;
     }
 
     void newSectionsLoadAndSaveAsTheyWere()
