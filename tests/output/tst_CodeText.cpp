@@ -115,11 +115,10 @@ private Q_SLOTS:
         };
         const float face = l(to[FaceElement]);
         QVERIFY(!dark.baseColor && face <= 0.31f && l(to[ArrowElement]) >= 0.85f);
-        QVERIFY(l(to[HighlightElement]) > face && l(to[Light3DElement]) > face);
-        QVERIFY(l(to[ShadowElement]) < face && l(to[DarkShadowElement]) < face
+        QVERIFY(l(to[HighlightElement]) > face && l(to[Light3DElement]) > face
+                && l(to[ShadowElement]) < face && l(to[DarkShadowElement]) < face
                 && l(to[TrackElement]) < face);
-        // A state set in the light variant is set in the dark one, its step from the face
-        // turned round.
+        // A state set in the light variant is set in the dark one, its step turned round.
         for (size_t i = 0; i < StateCount; ++i)
             QVERIFY(IsNoStateText(dark.states[i]) == IsNoStateText(light.states[i])
                     && (l(from.states[i]) - l(from[FaceElement])) * (l(to.states[i]) - face)
@@ -198,8 +197,7 @@ private Q_SLOTS:
     void sheetAddsStatesAndTheDarkVariant()
     {
         SchemeVariants scheme{defaultScheme(), std::nullopt};
-        const QString plain = *BuildCode(scheme, {CodeFormat::Css, {}});
-        QVERIFY(!plain.contains(u"hover"_s) && !plain.contains(u"prefers-color-scheme"_s));
+        QVERIFY(!BuildCode(scheme, {CodeFormat::Css, {}})->contains(u"hover"_s));
         scheme.light.states[PressedState] = u"#B0B0B0"_s;
         scheme.dark = DeriveDarkVariant(scheme.light);
         scheme.dark->texts[ArrowElement] = u"#EEEEEE"_s;
@@ -221,10 +219,8 @@ private Q_SLOTS:
         QVERIFY(FirstIncompleteColor(scheme)->dark && !BuildCode(scheme, {CodeFormat::Css, {}}));
 
         const SchemeColors light = *ResolveSchemeColors(scheme.light);
-        const QString firefox = BuildPreviewSheet(light, EngineLook::Firefox, {});
-        QVERIFY(!firefox.contains(u"box-shadow"_s) && !firefox.contains(u"fill="_s));
-        const QString forced = BuildPreviewSheet(light, EngineLook::ForcedColors, {});
-        QVERIFY(forced.contains(u"--scrollbar-face: ButtonFace;"_s) && !forced.contains(u": #"_s));
+        QVERIFY(!BuildPreviewSheet(light, EngineLook::Firefox, {}).contains(u"box-shadow"_s));
+        QVERIFY(!BuildPreviewSheet(light, EngineLook::ForcedColors, {}).contains(u": #"_s));
     }
 };
 
