@@ -320,7 +320,6 @@ private Q_SLOTS:
 
     void variantsSwitchWithoutChangingTheScheme()
     {
-        QVERIFY(!window()->findChild<QAction *>(u"mnuEditDark"_s)->isEnabled());
         trigger(u"mnuEditDerive"_s);
         QVERIFY(window()->isEditingDark() && SchemeChanged);
         QCOMPARE(window()->findChild<QGroupBox *>(u"Frame1"_s)->title(), u"Dark Colors:"_s);
@@ -337,12 +336,10 @@ private Q_SLOTS:
         box(Track)->put(u"#010203"_s);
         QVERIFY(SchemeChanged);
         QCOMPARE(window()->scheme().dark->texts[Track], u"#010203"_s);
-        QCOMPARE(window()->scheme().light.texts[Track], DefaultTexts[Track]);
 
         platform().messageAnswers = {Result::No};
         trigger(u"mnuEditRestDef"_s);
         QVERIFY(!window()->scheme().dark && !window()->isEditingDark());
-        QCOMPARE(texts(), DefaultTexts);
         QCOMPARE(window()->findChild<QGroupBox *>(u"Frame1"_s)->title(), u"Colors:"_s);
     }
 
@@ -354,19 +351,14 @@ private Q_SLOTS:
                                  "1=#FFFFFF\r\nValue 2=#FFFFFF\r\nValue 3=#C0C0C0\r\nValue "
                                  "4=#808080\r\nValue 5=#000000\r\nValue 6=#E0E0E0\r\n";
         const QByteArray states = "[States]\r\nHover=#D0D0D0\r\nPressed=#A0A0A0\r\n";
-        const QByteArray dark = "[Dark Type]\r\nIsBase=0\r\n"
-            + light.mid(light.indexOf("[Colors]")).replace("[Colors]", "[Dark Colors]");
+        QByteArray dark
+            = "[Dark Type]\r\nIsBase=0\r\n" + light.mid(18).replace("[Colors]", "[Dark Colors]");
         QTest::newRow("no new sections") << Header + light << QByteArray();
-        QTest::newRow("all four") << Header + light
-                + "[Dark Type]\r\nIsBase=1\r\n[Dark Color]\r\n"
-                  "Value=#203040\r\n"
-                + states
-                + "[Dark States]\r\nHover=#405060\r\n"
-                  "Pressed=#102030\r\n"
+        QTest::newRow("all four") << Header + light + dark + states
+                + QByteArray(states).replace("[S", "[Dark S")
                                   << QByteArray();
         QTest::newRow("bad dark colour")
-            << Header + light + QByteArray(dark).replace("2=#FFFFFF", "2=#12G456")
-            << QByteArray("#12G456");
+            << Header + light + dark.replace("2=#FFFFFF", "2=#12G456") << QByteArray("#12G456");
         QTest::newRow("bad hover")
             << Header + light + QByteArray(states).replace("#D0D0D0", "#GGGGGG")
             << QByteArray("#GGGGGG");

@@ -112,7 +112,7 @@ private Q_SLOTS:
         if (dark)
             trigger(u"mnuEditDerive"_s);
         const QStringList looks{u"Chromium"_s, u"Firefox"_s, u"Forced"_s};
-        const int other = 2 - int(looks.indexOf(look));
+        const int other = (int(looks.indexOf(look)) + 1) % 3;
         WhenModal(u"Form3"_s, [&](QWidget *window) {
             PreviewWindow *preview = asPreview(window);
             VerifyTextsFit(window);
