@@ -1,15 +1,16 @@
 #include "ColorEntryRows.h"
 
-#include "scheme/ElementTable.h"
-#include "ui/Pictures.h"
+#include "StateColorsWindow.h"
 #include "color/ColorValues.h"
 #include "diagram/ScrollbarDiagram.h"
+#include "scheme/SchemeTexts.h"
 #include "storage/SchemeState.h"
 #include "toolkit/EntryBox.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/PlatformServices.h"
 #include "toolkit/TextFit.h"
 #include "toolkit/Twips.h"
+#include "ui/Pictures.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,17 +32,23 @@ QString indexed(const char16_t *name, int index)
     return QString::fromUtf16(name) + QString::number(index);
 }
 
-// What a screen reader calls the row's colour: "Face Color" … "Track Color", "Base Color".
+// What a screen reader calls the row's colour: "Face Color" … "Track Color", "Base Color",
+// "Hover Face Color", "Pressed Face Color".
 QString rowName(int index)
 {
+    if (index == HoverIndex)
+        return u"Hover Face Color"_s;
+    if (index == PressedIndex)
+        return u"Pressed Face Color"_s;
     return QString::fromUtf16(index < ElementCount ? SchemeElements[size_t(index)].name
                                                    : BaseColorName);
 }
 
 } // namespace
 
-ColorEntryRows::ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame, ScrollbarDiagram &diagram,
-                               PlatformServices &platform, QWidget *window)
+ColorEntryRows::ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame, QWidget *stateFrame,
+                               ScrollbarDiagram &diagram, PlatformServices &platform,
+                               QWidget *window)
     : QObject(window)
     , m_diagram(diagram)
     , m_platform(platform)
@@ -52,17 +59,30 @@ ColorEntryRows::ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame, Scroll
     for (int i = 0; i < ElementCount; ++i) {
         const int boxTop = 270 + RowPitch * i;
         buildRow(i, elementFrame, QPoint(1590, boxTop), 2670, boxTop - 60, palette, capture);
-
-        // The caption ends just before its box and sits a little lower.
-        auto *caption
-            = new QLabel(QString::fromUtf16(SchemeElements[size_t(i)].caption), elementFrame);
-        caption->setObjectName(QString::fromUtf16(SchemeElements[size_t(i)].captionName));
-        caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        caption->setGeometry(twipsRect(30, boxTop + 30, 1545 - 30, 255));
-        CondenseToFit(caption);
-        m_captions[size_t(i)] = caption;
+        const SchemeElement &element = SchemeElements[size_t(i)];
+        m_captions[size_t(i)] = addCaption(elementFrame, QString::fromUtf16(element.caption),
+                                           QString::fromUtf16(element.captionName), boxTop);
     }
     buildRow(BaseColorIndex, baseFrame, QPoint(1470, 270), 2550, 210, palette, capture);
+    const QString stateCaptions[] = {tr("Hover Face:"), tr("Pressed Face:")};
+    for (int state = 0; state < StateCount; ++state) {
+        const int boxTop = StateColorsWindow::boxTop(state);
+        buildRow(EntryCount + state, stateFrame, QPoint(StateColorsWindow::BoxLeft, boxTop),
+                 StateColorsWindow::ButtonsLeft, boxTop - 60, palette, capture);
+        addCaption(stateFrame, stateCaptions[state], indexed(u"lblState", state), boxTop);
+    }
+}
+
+QLabel *ColorEntryRows::addCaption(QWidget *frame, const QString &text, const QString &name,
+                                   int boxTop)
+{
+    // The caption ends just before its box and sits a little lower.
+    auto *caption = new QLabel(text, frame);
+    caption->setObjectName(name);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    caption->setGeometry(twipsRect(30, boxTop + 30, 1545 - 30, 255));
+    CondenseToFit(caption);
+    return caption;
 }
 
 void ColorEntryRows::buildRow(int index, QWidget *frame, QPoint boxTwips, int buttonsLeftTwips,
@@ -154,14 +174,18 @@ void ColorEntryRows::handleChange(int index)
                                      "palette button to choose a color."),
                                   MessageBoxStyle::Exclamation | MessageBoxStyle::HelpButton,
                                   tr("Oops!"));
-            // The diagram keeps the element's last accepted colour; the base colour has none.
-            if (index < ElementCount)
-                box->put(ColorToHex(m_diagram.DiagramElementColor(index)));
+            // The diagram keeps the element's last accepted colour; the base colour has none,
+            // and a face state without one goes back to the face.
+            const int last = m_diagram.DiagramElementColor(index);
+            if (index != BaseColorIndex)
+                box->put(last == -1 ? u"#"_s : ColorToHex(last));
             box->setFocus();
             box->select(1, int(box->text().size()) - 1);
             return;
         }
         m_diagram.PaintDiagramElement(text, index);
+    } else if (index >= EntryCount && text.size() <= 1) {
+        m_diagram.paintElementColor(index, -1); // the face stands in
     }
 
     if (!text.startsWith(u'#')) {

@@ -11,18 +11,21 @@ class QLabel;
 class QPushButton;
 class ScrollbarDiagram;
 
-// The eight colour rows of the main window: for each element an entry box (txtclr), a palette
-// button (selbttn) and a capture button (cmdCC), and for elements 0 to 6 a caption. Owns the
-// change handling of the boxes, which keeps the diagram in step with accepted entries and puts
-// refused ones back.
+// The colour rows of the scheme: for each element, the base colour and the hover and pressed
+// faces an entry box (txtclr), a palette button (selbttn) and a capture button (cmdCC), and but
+// for the base colour a caption. Owns the change handling of the boxes, which keeps the diagram
+// in step with accepted entries and puts refused ones back.
 class ColorEntryRows : public QObject
 {
     Q_OBJECT
 
 public:
-    // Rows 0 to 6 go into `elementFrame`, row 7 into `baseFrame`; `window` owns the dialogs.
-    ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame, ScrollbarDiagram &diagram,
-                   PlatformServices &platform, QWidget *window);
+    // Rows 0 to 6 go into `elementFrame`, row 7 into `baseFrame`, rows 8 and 9 into
+    // `stateFrame`; `window` owns the dialogs.
+    ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame, QWidget *stateFrame,
+                   ScrollbarDiagram &diagram, PlatformServices &platform, QWidget *window);
+
+    static constexpr int RowCount = 10;
 
     EntryBox *box(int index) const { return m_boxes[size_t(index)]; }
     QPushButton *paletteButton(int index) const { return m_paletteButtons[size_t(index)]; }
@@ -45,6 +48,7 @@ public:
 private:
     void buildRow(int index, QWidget *frame, QPoint boxTwips, int buttonsLeftTwips,
                   int buttonsTopTwips, const QIcon &palettePicture, const QIcon &capturePicture);
+    QLabel *addCaption(QWidget *frame, const QString &text, const QString &name, int boxTop);
     void handleChange(int index);
     void choosePaletteColor(int index);
     void setCaptionMarked(int element, bool marked);
@@ -52,8 +56,8 @@ private:
     ScrollbarDiagram &m_diagram;
     PlatformServices &m_platform;
     QWidget *m_window;
-    std::array<EntryBox *, 8> m_boxes{};
-    std::array<QPushButton *, 8> m_paletteButtons{};
-    std::array<QPushButton *, 8> m_captureButtons{};
+    std::array<EntryBox *, RowCount> m_boxes{};
+    std::array<QPushButton *, RowCount> m_paletteButtons{};
+    std::array<QPushButton *, RowCount> m_captureButtons{};
     std::array<QLabel *, 7> m_captions{};
 };

@@ -2,6 +2,7 @@
 
 #include "ColorEntryRows.h"
 #include "SchemeCommands.h"
+#include "StateColorsWindow.h"
 #include "capture/CaptureState.h"
 #include "capture/ColorPicker.h"
 #include "color/ColorValues.h"
@@ -11,6 +12,7 @@
 #include "output/CodeWindow.h"
 #include "output/Stationery.h"
 #include "scheme/ElementTable.h"
+#include "scheme/SchemeColors.h"
 #include "storage/SchemeState.h"
 #include "toolkit/DefaultButton.h"
 #include "toolkit/EntryBox.h"
@@ -26,6 +28,7 @@
 #include "ui/StatusPanel.h"
 #include "ui/WebAddresses.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -91,7 +94,112 @@ SchemeTexts MainWindow::schemeTexts() const
     for (int i = 0; i < EntryCount; ++i)
         scheme.texts[size_t(i)] = entryBox(i)->text();
     scheme.baseColor = m_baseColorCheck->isChecked();
+    for (int state = 0; state < StateCount; ++state)
+        scheme.states[size_t(state)] = entryBox(EntryCount + state)->text();
     return scheme;
+}
+
+SchemeVariants MainWindow::scheme() const
+{
+    if (m_editingDark)
+        return {*m_otherVariant, schemeTexts()};
+    return {schemeTexts(), m_otherVariant};
+}
+
+void MainWindow::editVariant(bool dark)
+{
+    if (dark == m_editingDark || !m_otherVariant)
+        return;
+    const bool changed = SchemeChanged;
+    const SchemeTexts shown = schemeTexts();
+    putVariant(*m_otherVariant);
+    m_otherVariant = shown;
+    m_editingDark = dark;
+    SchemeChanged = changed;
+    showVariants();
+}
+
+void MainWindow::replaceDarkVariant(const std::optional<SchemeTexts> &dark)
+{
+    m_otherVariant = dark;
+    editVariant(true);
+    editVariant(false);
+    showVariants();
+}
+
+void MainWindow::putVariant(const SchemeTexts &texts)
+{
+    {
+        // Switching is no new choice of the mode: no notice.
+        const QSignalBlocker quiet(m_baseColorCheck);
+        m_baseColorCheck->setChecked(texts.baseColor);
+    }
+    applyBaseColorMode();
+    for (int i = 0; i < EntryCount; ++i)
+        entryBox(i)->put(texts.texts[size_t(i)]);
+    putStates(texts.states);
+}
+
+void MainWindow::putStates(const std::array<QString, StateCount> &states)
+{
+    for (int state = 0; state < StateCount; ++state)
+        entryBox(EntryCount + state)->put(states[size_t(state)]);
+}
+
+void MainWindow::showVariants()
+{
+    const bool hasDark = m_editingDark || m_otherVariant;
+    const QString title = !hasDark ? tr("Colors:")
+        : m_editingDark            ? tr("Dark Colors:")
+                                   : tr("Light Colors:");
+    m_colorsFrame->setTitle(title);
+    m_stateWindow->setFrameTitle(title);
+    m_darkAction->setEnabled(hasDark);
+    m_removeDarkAction->setEnabled(hasDark);
+    (m_editingDark ? m_darkAction : m_lightAction)->setChecked(true);
+}
+
+void MainWindow::deriveDarkVariant()
+{
+    const std::optional<SchemeTexts> dark
+        = DeriveDarkVariant(m_editingDark ? *m_otherVariant : schemeTexts());
+    if (!dark) {
+        m_platform.messageBox(this,
+                              tr("The light colors are not complete. Complete them first, then "
+                                 "derive the dark colors from them."),
+                              MessageBoxStyle::Exclamation, tr("Oops!"));
+        return;
+    }
+    if ((m_editingDark || m_otherVariant)
+        && m_platform.messageBox(
+               this, tr("Replace the dark colors with colors derived from the light ones?"),
+               MessageBoxStyle::YesNo | MessageBoxStyle::Question, tr("Derive Dark Colors"))
+            != MessageBoxResult::Yes)
+        return;
+    editVariant(false);
+    m_otherVariant = *dark;
+    editVariant(true);
+    SchemeChanged = true;
+}
+
+void MainWindow::removeDarkVariant()
+{
+    if (m_platform.messageBox(this, tr("Remove the dark colors from the scheme?"),
+                              MessageBoxStyle::YesNo | MessageBoxStyle::Question,
+                              tr("Remove Dark Colors"))
+        != MessageBoxResult::Yes)
+        return;
+    editVariant(false);
+    m_otherVariant.reset();
+    SchemeChanged = true;
+    showVariants();
+}
+
+void MainWindow::showStateWindow()
+{
+    m_stateWindow->show();
+    m_stateWindow->raise();
+    m_stateWindow->activateWindow();
 }
 
 QLabel *MainWindow::elementCaption(int element) const
@@ -124,8 +232,10 @@ void MainWindow::buildControls()
     m_baseColorCheck->setGeometry(twipsRect(180, 210, 1245, 405));
     connect(m_baseColorCheck, &QCheckBox::toggled, this, &MainWindow::chkBC_Click);
 
-    m_rows = new ColorEntryRows(m_colorsFrame, m_baseColorFrame, *m_diagram, m_platform, this);
-    for (int i = 0; i < EntryCount; ++i) {
+    m_stateWindow = new StateColorsWindow(this);
+    m_rows = new ColorEntryRows(m_colorsFrame, m_baseColorFrame, m_stateWindow->rowFrame(),
+                                *m_diagram, m_platform, this);
+    for (int i = 0; i < ColorEntryRows::RowCount; ++i) {
         QPushButton *capture = m_rows->captureButton(i);
         capture->setAccessibleDescription(m_colorPicker->description());
         connect(capture, &QPushButton::clicked, this, [this, i] { captureScreenColor(i); });
@@ -196,6 +306,24 @@ void MainWindow::buildMenus()
     edit->setObjectName(u"mnuEdit"_s);
     connect(menuEntry(edit, u"mnuEditRestDef"_s, tr("&Restore Defaults")), &QAction::triggered,
             this, &MainWindow::restoreDefaults);
+    edit->addSeparator();
+    auto *variants = new QActionGroup(this);
+    m_lightAction = menuEntry(edit, u"mnuEditLight"_s, tr("&Light Colors"));
+    m_darkAction = menuEntry(edit, u"mnuEditDark"_s, tr("&Dark Colors"));
+    for (QAction *action : {m_lightAction, m_darkAction}) {
+        action->setCheckable(true);
+        variants->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, action] { editVariant(action == m_darkAction); });
+    }
+    connect(menuEntry(edit, u"mnuEditDerive"_s, tr("Derive Dark &Colors")), &QAction::triggered,
+            this, &MainWindow::deriveDarkVariant);
+    m_removeDarkAction = menuEntry(edit, u"mnuEditRemoveDark"_s, tr("Re&move Dark Colors"));
+    connect(m_removeDarkAction, &QAction::triggered, this, &MainWindow::removeDarkVariant);
+    edit->addSeparator();
+    connect(menuEntry(edit, u"mnuEditStates"_s, tr("&Hover and Pressed Colors…")),
+            &QAction::triggered, this, &MainWindow::showStateWindow);
+    showVariants();
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(u"mnuHelp"_s);
@@ -273,6 +401,12 @@ void MainWindow::chkBC_Click()
         notice.setObjectName(u"msg2"_s);
         notice.exec();
     }
+    applyBaseColorMode();
+}
+
+void MainWindow::applyBaseColorMode()
+{
+    const bool on = m_baseColorCheck->isChecked();
     m_rows->setBaseColorMode(on);
     m_diagram->setExamplePanelShown(on);
 }
@@ -319,11 +453,15 @@ void MainWindow::restoreDefaults()
                         "like to save the current color scheme first?"),
                      false))
         return;
+    editVariant(false);
+    m_otherVariant.reset();
+    showVariants();
     m_baseColorCheck->setChecked(false);
     chkBC_Click();
     entryBox(BaseColorIndex)->put(QString::fromUtf16(BaseColorDefaultText));
     for (int i = 0; i < ElementCount; ++i)
         entryBox(i)->put(QString::fromUtf16(SchemeElements[size_t(i)].defaultText));
+    putStates({});
 }
 
 void MainWindow::Launch(QWidget *owner, const QString &target)
@@ -333,7 +471,7 @@ void MainWindow::Launch(QWidget *owner, const QString &target)
 
 void MainWindow::saveAsStationery()
 {
-    SaveAsStationery(schemeTexts(), m_platform, this);
+    SaveAsStationery(scheme().light, m_platform, this);
 }
 
 void MainWindow::showHelpContents()
@@ -368,12 +506,12 @@ void MainWindow::exitProgram()
 
 void MainWindow::generateCode()
 {
-    CodeWindow::Show({schemeTexts(), std::nullopt}, m_platform, this);
+    CodeWindow::Show(scheme(), m_platform, this);
 }
 
 void MainWindow::showActualSizePreview()
 {
-    ShowActualSizePreview(this, schemeTexts(), m_platform, PreviewTextColor, PreviewBackColor);
+    ShowActualSizePreview(this, scheme(), m_platform, PreviewTextColor, PreviewBackColor);
 }
 
 void MainWindow::captureScreenColor(int index)
@@ -384,10 +522,13 @@ void MainWindow::captureScreenColor(int index)
 
 void MainWindow::putCapturedColor(int index, const QString &colorText)
 {
-    if (index < 0 || index >= EntryCount)
+    if (index < 0 || index >= ColorEntryRows::RowCount)
         return;
     entryBox(index)->put(colorText);
-    activateWindow();
+    if (index < EntryCount)
+        activateWindow();
+    else
+        showStateWindow();
     m_rows->selectBox(index);
 }
 

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class ColorEntryRows;
 class ColorPicker;
@@ -14,6 +15,7 @@ class MainStatusBar;
 class Marquee;
 class PlatformServices;
 class QAction;
+class StateColorsWindow;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -22,8 +24,9 @@ class ScrollbarDiagram;
 class StatusPanel;
 
 // The main window (Form1): the scrollbar diagram, the colour rows, the command buttons and the
-// menus. The scheme lives in its controls: the texts of the eight entry boxes and the state of
-// the base-colour check box.
+// menus. The scheme lives in its controls: the variant being edited is the texts of the eight
+// entry boxes, the state of the base-colour check box and the two face states of the hover and
+// pressed window; the other variant, when there is one, waits aside until the user switches.
 class MainWindow : public QMainWindow, public CaptureHost
 {
     Q_OBJECT
@@ -39,14 +42,27 @@ public:
     QWidget &hostWidget() override { return *this; }
     PlatformServices &platform() const override { return m_platform; }
 
-    // The scheme as the controls hold it now.
+    StateColorsWindow *stateWindow() const { return m_stateWindow; }
+
+    // The variant the controls hold now.
     SchemeTexts schemeTexts() const;
+    // The whole scheme: the variant in the controls and the one waiting aside.
+    SchemeVariants scheme() const;
+    bool isEditingDark() const { return m_editingDark; }
+
+    // Brings the light or the dark variant into the controls, its texts put as any put. Not a
+    // change of the scheme; nothing happens without a dark variant.
+    void editVariant(bool dark);
+    // Replaces the dark variant while the light one is edited, its texts put through the
+    // boxes' change handling on the way.
+    void replaceDarkVariant(const std::optional<SchemeTexts> &dark);
+    void putStates(const std::array<QString, StateCount> &states);
 
     // Puts a colour taken from the screen into entry box `index`, which then has the focus
     // with its whole text selected, so the change handling runs as for any put.
     void putCapturedColor(int index, const QString &colorText) override;
 
-    // Applies the base-colour check box's state to the rows and the diagram.
+    // Applies the base-colour check box's state to the rows and the diagram, after the notice.
     void chkBC_Click();
 
     // Opens a document, a web address or a "mailto:" link with the desktop.
@@ -77,6 +93,13 @@ private:
     void importFromPage();
     void saveAsStationery();
     void restoreDefaults();
+    void applyBaseColorMode();
+    void putVariant(const SchemeTexts &texts);
+    // The frames' titles and the menu entries for the variants there are.
+    void showVariants();
+    void deriveDarkVariant();
+    void removeDarkVariant();
+    void showStateWindow();
     void exitProgram();
     void generateCode();
     void showActualSizePreview();
@@ -92,6 +115,12 @@ private:
     QWidget *m_baseColorFrame = nullptr;
     QCheckBox *m_baseColorCheck = nullptr;
     ColorEntryRows *m_rows = nullptr;
+    StateColorsWindow *m_stateWindow = nullptr;
+    std::optional<SchemeTexts> m_otherVariant;
+    bool m_editingDark = false;
+    QAction *m_lightAction = nullptr;
+    QAction *m_darkAction = nullptr;
+    QAction *m_removeDarkAction = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_loadButton = nullptr;
     QPushButton *m_previewButton = nullptr;

@@ -17,8 +17,6 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -37,27 +35,19 @@ QString dialogFolder(const PlatformServices &platform)
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-void applyLoadedScheme(MainWindow &window, const SchemeFileContent &content)
+// Puts the texts the scheme's mode uses into the controls; the others keep theirs.
+void applyLoadedScheme(MainWindow &window, const SchemeTexts &scheme)
 {
     QCheckBox *baseColor = window.baseColorCheck();
-    if (content.baseColor) {
+    if (scheme.baseColor) {
         window.chkBC_Click();
         baseColor->setChecked(true);
-        window.entryBox(BaseColorIndex)->put(content.baseText);
+        window.entryBox(BaseColorIndex)->put(scheme.texts[BaseColorIndex]);
     } else {
         baseColor->setChecked(false);
         for (int i = 0; i < ElementCount; ++i)
-            window.entryBox(i)->put(content.elementTexts[size_t(i)]);
+            window.entryBox(i)->put(scheme.texts[size_t(i)]);
     }
-}
-
-SchemeFileContent contentOf(const SchemeTexts &scheme)
-{
-    SchemeFileContent content;
-    content.baseColor = scheme.baseColor;
-    content.baseText = scheme.texts[BaseColorIndex];
-    std::copy_n(scheme.texts.begin(), ElementCount, content.elementTexts.begin());
-    return content;
 }
 
 } // namespace
@@ -85,7 +75,7 @@ bool SaveColorScheme(MainWindow &window)
         return false;
 
     CurrentSchemeFile = path;
-    const QString error = WriteSchemeFile(path, {window.schemeTexts(), std::nullopt});
+    const QString error = WriteSchemeFile(path, window.scheme());
     if (!error.isEmpty()) {
         ShowFileError(platform, &window, error);
         return false;
@@ -113,7 +103,13 @@ void LoadColorScheme(MainWindow &window, const QString &name)
                             MessageBoxStyle::Exclamation, tr("Oops!"));
         return;
     }
-    applyLoadedScheme(window, ReadSchemeFile(CurrentSchemeFile));
+    // Every text of the file goes through the boxes, the dark ones while the boxes hold the dark
+    // variant; a file without states or a dark variant clears those held before.
+    const SchemeVariants scheme = SchemeVariantsOf(ReadSchemeFile(CurrentSchemeFile));
+    window.editVariant(false);
+    applyLoadedScheme(window, scheme.light);
+    window.putStates(scheme.light.states);
+    window.replaceDarkVariant(scheme.dark);
     SchemeChanged = false;
 }
 
@@ -136,7 +132,7 @@ void ImportFromPage(MainWindow &window)
     }
     // Unlike a load, the imported scheme has no file yet: it stays changed and unnamed.
     if (result.found)
-        applyLoadedScheme(window, contentOf(result.scheme));
+        applyLoadedScheme(window, result.scheme);
     const QString heading = result.found
         ? tr("The scrollbar colours of %1 are now in the boxes.").arg(name)
         : tr("%1 has no legacy scrollbar colours for the page. The scheme is unchanged.").arg(name);

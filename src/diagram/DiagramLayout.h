@@ -14,6 +14,9 @@ namespace DiagramLayout {
 constexpr QRect DiagramPanel(90, 90, 1875, 4845);
 constexpr QRect ArrowBox(780, 780, 345, 315);
 constexpr QRect ExamplePanel(0, 0, 1875, 4845);
+// The thumb, its bands included, in the diagram panel; its face is the face's second rectangle.
+constexpr QRect Thumb(180, 1620, 1485, 2430);
+constexpr int ThumbFaceIndex = 1;
 
 // The rectangles of the diagram panel in the order the pointer finds them: where two overlap,
 // the earlier one is on top. Colours start at 0.

@@ -3,8 +3,8 @@
 #include "DiagramHitTest.h"
 #include "DiagramLayout.h"
 #include "ExamplePanel.h"
-#include "scheme/ElementTable.h"
 #include "color/ColorValues.h"
+#include "scheme/SchemeTexts.h"
 #include "toolkit/ItemAccessible.h"
 #include "toolkit/Twips.h"
 
@@ -13,10 +13,6 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-} // namespace
 
 ScrollbarDiagram::ScrollbarDiagram(const std::array<int, 7> &initialColors, QWidget *parent)
     : ShapePanel(DiagramLayout::PanelShapes(), parent)
@@ -59,6 +55,11 @@ void ScrollbarDiagram::PaintDiagramElement(const QString &colorText, int element
 
 void ScrollbarDiagram::paintElementColor(int element, int color)
 {
+    if (element == HoverIndex || element == PressedIndex) {
+        m_stateColors[size_t(element - EntryCount)] = color;
+        showThumbState();
+        return;
+    }
     if (element < 0 || element >= ElementCount)
         return;
     if (element == ArrowElement) {
@@ -68,8 +69,10 @@ void ScrollbarDiagram::paintElementColor(int element, int color)
     }
     setElementColor(element, color);
     // The arrow sits on the face colour.
-    if (element == FaceElement)
+    if (element == FaceElement) {
         m_arrowBox->setBackColor(color);
+        showThumbState();
+    }
     describeColors();
 }
 
@@ -92,6 +95,8 @@ const ShapePanel &ScrollbarDiagram::panelOf(int element) const
 
 int ScrollbarDiagram::DiagramElementColor(int element) const
 {
+    if (element == HoverIndex || element == PressedIndex)
+        return m_stateColors[size_t(element - EntryCount)];
     const auto &shapes = panelOf(element).shapes();
     const auto first = std::ranges::find_if(shapes, [element](const DiagramShape &shape) {
         return shape.element == element && shape.index == 0;
@@ -118,14 +123,49 @@ int ScrollbarDiagram::elementAt(QPointF position) const
     return OuterHitTest(twipsAt(*this, position), shapes(), boxTwips);
 }
 
+bool ScrollbarDiagram::isOnThumb(QPointF position) const
+{
+    return IsStrictlyInside(twipsAt(*this, position), DiagramLayout::Thumb);
+}
+
+void ScrollbarDiagram::showThumbState()
+{
+    int color = DiagramElementColor(FaceElement);
+    const int hover = m_stateColors[HoverState];
+    const int pressed = m_stateColors[PressedState];
+    if (m_thumbPressed && pressed != -1)
+        color = pressed;
+    else if (m_pointerOnThumb && hover != -1)
+        color = hover;
+    setShapeColor(FaceElement, DiagramLayout::ThumbFaceIndex, color);
+}
+
 void ScrollbarDiagram::mouseMoveEvent(QMouseEvent *event)
 {
+    m_pointerOnThumb = isOnThumb(event->position());
+    showThumbState();
     Q_EMIT elementPointed(elementAt(event->position()));
+}
+
+void ScrollbarDiagram::mousePressEvent(QMouseEvent *event)
+{
+    m_thumbPressed = event->button() == Qt::LeftButton && isOnThumb(event->position());
+    showThumbState();
+    ShapePanel::mousePressEvent(event);
 }
 
 void ScrollbarDiagram::mouseReleaseEvent(QMouseEvent *event)
 {
+    m_thumbPressed = false;
+    showThumbState();
     Q_EMIT elementReleased(elementAt(event->position()));
+}
+
+void ScrollbarDiagram::leaveEvent(QEvent *event)
+{
+    m_pointerOnThumb = false;
+    showThumbState();
+    ShapePanel::leaveEvent(event);
 }
 
 bool ScrollbarDiagram::eventFilter(QObject *watched, QEvent *event)

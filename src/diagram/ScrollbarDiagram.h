@@ -20,10 +20,12 @@ public:
     // text that cannot be read paint nothing.
     void PaintDiagramElement(const QString &colorText, int element);
 
-    // Paints an element in a colour number.
+    // Paints an element in a colour number. The hover and pressed faces (8 and 9) show on the
+    // thumb while the pointer is over it or presses it; -1 leaves that state to the face.
     void paintElementColor(int element, int color);
 
-    // The colour number an element shows: the fill of the first rectangle of its group.
+    // The colour number an element shows: the fill of the first rectangle of its group; for
+    // the hover and pressed faces their colour, or -1.
     int DiagramElementColor(int element) const;
 
     void setExamplePanelShown(bool shown);
@@ -41,7 +43,9 @@ Q_SIGNALS:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -50,7 +54,13 @@ private:
     const ShapePanel &panelOf(int element) const;
     // Tells screen readers the colours the drawing shows.
     void describeColors();
+    bool isOnThumb(QPointF position) const;
+    // The thumb's face in the face, hover or pressed colour, as the pointer is now.
+    void showThumbState();
 
     ShapePanel *m_arrowBox;
     QWidget *m_examplePanel;
+    std::array<int, 2> m_stateColors{-1, -1};
+    bool m_pointerOnThumb = false;
+    bool m_thumbPressed = false;
 };

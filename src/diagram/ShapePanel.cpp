@@ -40,6 +40,17 @@ void ShapePanel::setElementColor(int element, int color)
     }
 }
 
+void ShapePanel::setShapeColor(int element, int index, int color)
+{
+    for (DiagramShape &shape : m_shapes) {
+        if (shape.element != element || shape.index != index || shape.fillColor == color)
+            continue;
+        shape.fillColor = color;
+        shape.borderColor = color;
+        update(pixelRect(shape.twips));
+    }
+}
+
 QRect ShapePanel::pixelRect(const QRect &twips) const
 {
     return twipsRect(twips).translated(contentsRect().topLeft());

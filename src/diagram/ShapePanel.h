@@ -23,6 +23,8 @@ public:
 
     // Gives every rectangle of an element, in index order, this fill and border colour.
     void setElementColor(int element, int color);
+    // Gives one rectangle of an element this fill and border colour.
+    void setShapeColor(int element, int index, int color);
 
     // Pixel geometry of a twips rectangle of the inner area, in widget coordinates.
     QRect pixelRect(const QRect &twips) const;

@@ -1,7 +1,6 @@
 #include "ActualSizePreview.h"
 
 #include "CodeWindow.h"
-#include "ModernStyleSheet.h"
 #include "PreviewPage.h"
 #include "PreviewWindow.h"
 #include "storage/CRegSettings.h"
@@ -23,17 +22,17 @@ const NoticeDialog::Layout NoticeLayout{QSize(3945, 2250), QRect(180, 270, 480, 
 
 } // namespace
 
-QString PreviewStyleSheet(const SchemeTexts &scheme)
+QString PreviewStyleSheet(const SchemeTexts &variant, EngineLook look)
 {
-    const std::optional<SchemeColors> colors = ResolveSchemeColors(scheme);
+    const std::optional<SchemeColors> colors = ResolveSchemeColors(variant);
     if (!colors)
         return {};
     ModernSheetOptions options;
     options.width = CodeWindow::StoredOptions().modern.width;
-    return BuildModernStyleSheet({*colors, std::nullopt}, options);
+    return BuildPreviewSheet(*colors, look, options);
 }
 
-void ShowActualSizePreview(QWidget *owner, const SchemeTexts &scheme, PlatformServices &platform,
+void ShowActualSizePreview(QWidget *owner, const SchemeVariants &scheme, PlatformServices &platform,
                            QString &textColor, QString &backColor)
 {
     if (NoticeDialog::isWanted(ShowNoticeSetting)) {
@@ -47,7 +46,7 @@ void ShowActualSizePreview(QWidget *owner, const SchemeTexts &scheme, PlatformSe
         notice.setObjectName(u"msg1"_s);
         notice.exec();
     }
-    if (!CheckStyleInput(scheme, platform, owner))
+    if (!CheckStyleInput(scheme.light, platform, owner))
         return;
 
     const CRegSettings settings = ProgramSettings();
@@ -55,14 +54,14 @@ void ShowActualSizePreview(QWidget *owner, const SchemeTexts &scheme, PlatformSe
     backColor = settings.GetSetting(u"Preview Colors"_s, u"bgcolor"_s, u"#FFFFFF"_s);
 
     QString error;
-    const QString page
-        = WritePreviewPage(platform.programFolder(),
-                           PreviewPageText(BuildStyleBlock(scheme), textColor, backColor), error);
+    const QString page = WritePreviewPage(
+        platform.programFolder(),
+        PreviewPageText(BuildStyleBlock(scheme.light), textColor, backColor), error);
     if (page.isEmpty()) {
         ShowFileError(platform, owner, error);
         return;
     }
 
-    PreviewWindow window(page, PreviewStyleSheet(scheme), textColor, backColor, platform, owner);
+    PreviewWindow window(page, scheme, textColor, backColor, platform, owner);
     window.exec();
 }

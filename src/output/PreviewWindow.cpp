@@ -1,18 +1,21 @@
 #include "PreviewWindow.h"
 
+#include "ActualSizePreview.h"
 #include "PageView.h"
 #include "PageViewLoader.h"
-#include "ui/Pictures.h"
 #include "color/ColorValues.h"
 #include "storage/CRegSettings.h"
 #include "toolkit/EntryBox.h"
 #include "toolkit/PlatformServices.h"
 #include "toolkit/TextFit.h"
 #include "toolkit/Twips.h"
+#include "ui/Pictures.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 using namespace Qt::StringLiterals;
 
@@ -21,20 +24,27 @@ namespace {
 constexpr int TextBox = 0;
 constexpr int BackgroundBox = 1;
 constexpr int CompleteLength = 7;
+// The row of choices between the page and the colour rows, in twips.
+constexpr int ChoicesTop = 4350;
+constexpr int ChoicesHeight = 420;
+const QString Section = u"Preview Colors"_s;
+// The stored names of the engine looks, in the order of the choice's entries.
+const QStringList LookNames{u"Chromium"_s, u"Firefox"_s, u"Forced"_s};
 
 } // namespace
 
-PreviewWindow::PreviewWindow(const QString &pagePath, const QString &pageStyleSheet,
+PreviewWindow::PreviewWindow(const QString &pagePath, const SchemeVariants &scheme,
                              const QString &textColor, const QString &backColor,
                              PlatformServices &platform, QWidget *owner)
     : QDialog(owner)
     , m_platform(platform)
+    , m_scheme(scheme)
 {
     setObjectName(u"Form3"_s);
     setWindowTitle(tr("Actual Size Preview"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twipsSize(5100, 5100));
+    setFixedSize(twipsSize(5100, 5100 + ChoicesHeight));
 
     m_view = OpenPageView(this, platform.programFolder());
     m_view->widget()->setObjectName(u"wb1"_s);
@@ -46,7 +56,7 @@ PreviewWindow::PreviewWindow(const QString &pagePath, const QString &pageStyleSh
 
     m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setObjectName(u"Command1"_s);
-    m_closeButton->setGeometry(twipsRect(3240, 4380, 1785, 645));
+    m_closeButton->setGeometry(twipsRect(3240, 4380 + ChoicesHeight, 1785, 645));
     m_closeButton->setDefault(true);
     connect(m_closeButton, &QPushButton::clicked, this, &PreviewWindow::storeColorsAndClose);
 
@@ -54,8 +64,12 @@ PreviewWindow::PreviewWindow(const QString &pagePath, const QString &pageStyleSh
     buildColorRow(BackgroundBox, {tr("Background color:"), tr("Page Background Color")},
                   u"Label2"_s, 1650, 1545);
     m_view->widget()->setAccessibleName(tr("Preview page"));
+    buildChoices();
 
-    QWidget::setTabOrder(m_closeButton, m_boxes[0]);
+    QWidget::setTabOrder(m_closeButton, m_engine);
+    QWidget::setTabOrder(m_engine, m_light);
+    QWidget::setTabOrder(m_light, m_dark);
+    QWidget::setTabOrder(m_dark, m_boxes[0]);
     QWidget::setTabOrder(m_boxes[0], m_paletteButtons[0]);
     QWidget::setTabOrder(m_paletteButtons[0], m_boxes[1]);
     QWidget::setTabOrder(m_boxes[1], m_paletteButtons[1]);
@@ -70,8 +84,52 @@ PreviewWindow::PreviewWindow(const QString &pagePath, const QString &pageStyleSh
         if (m_boxes[size_t(i)]->text() != starting[i])
             m_boxes[size_t(i)]->put(starting[i]);
     }
-    m_view->setPageStyleSheet(pageStyleSheet);
+    showChosenLook();
     m_view->navigate(pagePath);
+}
+
+void PreviewWindow::buildChoices()
+{
+    const CRegSettings settings = ProgramSettings();
+    auto *label = new QLabel(tr("Show as:"), this);
+    label->setObjectName(u"lblShowAs"_s);
+    label->setGeometry(twipsRect(60, ChoicesTop + 45, 795, 225));
+    CondenseToFit(label);
+
+    m_engine = new QComboBox(this);
+    m_engine->setObjectName(u"cboShowAs"_s);
+    m_engine->setGeometry(twipsRect(870, ChoicesTop, 2430, 330));
+    m_engine->addItems(
+        {tr("Chromium, Edge, Safari"), tr("Firefox (approximated)"), tr("Forced colors")});
+    const QString approximated = tr("The built-in engine draws Firefox's scrollbar as an "
+                                    "approximation: the face on the track.");
+    m_engine->setItemData(1, approximated, Qt::ToolTipRole);
+    m_engine->setAccessibleName(tr("Show as"));
+    m_engine->setAccessibleDescription(approximated);
+    const QString look = settings.GetSetting(Section, u"showas"_s, LookNames[0]);
+    m_engine->setCurrentIndex(int(std::max<qsizetype>(0, LookNames.indexOf(look))));
+    connect(m_engine, &QComboBox::currentIndexChanged, this, &PreviewWindow::showChosenLook);
+
+    // The page's own colours stay; only the scrollbar's variant changes.
+    m_light = new QRadioButton(tr("Light"), this);
+    m_light->setObjectName(u"optLight"_s);
+    m_light->setGeometry(twipsRect(3420, ChoicesTop + 15, 795, 300));
+    m_dark = new QRadioButton(tr("Dark"), this);
+    m_dark->setObjectName(u"optDark"_s);
+    m_dark->setGeometry(twipsRect(4230, ChoicesTop + 15, 795, 300));
+    const bool offered = m_scheme.dark && ResolveSchemeColors(*m_scheme.dark);
+    m_light->setVisible(offered);
+    m_dark->setVisible(offered);
+    (offered && settings.GetSetting(Section, u"theme"_s) == u"Dark"_s ? m_dark : m_light)
+        ->setChecked(true);
+    connect(m_dark, &QRadioButton::toggled, this, &PreviewWindow::showChosenLook);
+}
+
+void PreviewWindow::showChosenLook()
+{
+    const auto look = EngineLook(m_engine->currentIndex());
+    m_view->setPageStyleSheet(
+        PreviewStyleSheet(m_dark->isChecked() ? *m_scheme.dark : m_scheme.light, look));
 }
 
 void PreviewWindow::buildColorRow(int index, const RowTexts &texts, const QString &captionName,
@@ -79,12 +137,12 @@ void PreviewWindow::buildColorRow(int index, const RowTexts &texts, const QStrin
 {
     auto *label = new QLabel(texts.caption, this);
     label->setObjectName(captionName);
-    label->setGeometry(twipsRect(leftTwips, 4380, captionWidthTwips, 225));
+    label->setGeometry(twipsRect(leftTwips, 4380 + ChoicesHeight, captionWidthTwips, 225));
     CondenseToFit(label);
 
     auto *box = new EntryBox(this);
     box->setObjectName(u"txtclr"_s + QString::number(index));
-    box->setGeometry(twipsRect(leftTwips, 4695, 1005, 285));
+    box->setGeometry(twipsRect(leftTwips, 4695 + ChoicesHeight, 1005, 285));
     box->setTypingLimit(CompleteLength);
     box->setKeyFilter(FilterHexKey);
     box->put(u"#"_s);
@@ -96,7 +154,7 @@ void PreviewWindow::buildColorRow(int index, const RowTexts &texts, const QStrin
     palette->setObjectName(u"selbttn"_s + QString::number(index));
     palette->setToolTip(tr("Choose a color"));
     palette->setAccessibleName(tr("Choose %1").arg(texts.name));
-    palette->setGeometry(twipsRect(leftTwips + 1080, 4650, 405, 375));
+    palette->setGeometry(twipsRect(leftTwips + 1080, 4650 + ChoicesHeight, 405, 375));
     connect(palette, &QPushButton::clicked, this, [this, index] { choosePaletteColor(index); });
     m_paletteButtons[size_t(index)] = palette;
 }
@@ -139,6 +197,10 @@ void PreviewWindow::storeColorsAndClose()
     CRegSettings settings = ProgramSettings();
     settings.SaveSetting(u"Preview Colors"_s, u"fgcolor"_s, m_boxes[TextBox]->text());
     settings.SaveSetting(u"Preview Colors"_s, u"bgcolor"_s, m_boxes[BackgroundBox]->text());
+    settings.SaveSetting(Section, u"showas"_s, LookNames[m_engine->currentIndex()]);
+    // Without a dark variant to show, the stored choice stays for the next scheme that has one.
+    if (m_dark->isVisibleTo(this))
+        settings.SaveSetting(Section, u"theme"_s, m_dark->isChecked() ? u"Dark"_s : u"Light"_s);
     accept();
 }
 

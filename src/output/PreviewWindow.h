@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scheme/SchemeTexts.h"
+
 #include <QDialog>
 
 #include <array>
@@ -7,23 +9,28 @@
 class EntryBox;
 class PageView;
 class PlatformServices;
+class QComboBox;
 class QPushButton;
+class QRadioButton;
 
-// The preview window (Form3): the preview page in a page view, and two colour boxes that try
-// a text and a background colour on the shown page. "Close" stores both colours.
+// The preview window (Form3): the preview page in a page view, the engine whose drawing it
+// shows, the variant it shows when the scheme has a dark one, and two colour boxes that try a
+// text and a background colour on the shown page. "Close" stores the colours and the choices.
 class PreviewWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    // `pageStyleSheet` is added to the page as the view shows it; the file stays as it is.
-    PreviewWindow(const QString &pagePath, const QString &pageStyleSheet, const QString &textColor,
+    // The scheme's sheet is added to the page as the view shows it; the file stays as it is.
+    PreviewWindow(const QString &pagePath, const SchemeVariants &scheme, const QString &textColor,
                   const QString &backColor, PlatformServices &platform, QWidget *owner);
 
     EntryBox *colorBox(int index) const { return m_boxes[size_t(index)]; }
     QPushButton *paletteButton(int index) const { return m_paletteButtons[size_t(index)]; }
     QPushButton *closeButton() const { return m_closeButton; }
     PageView *pageView() const { return m_view; }
+    QComboBox *engineChoice() const { return m_engine; }
+    QRadioButton *variantChoice(bool dark) const { return dark ? m_dark : m_light; }
     bool isLoading() const { return m_loading; }
     bool isPageLoaded() const { return m_pageLoaded; }
 
@@ -43,6 +50,8 @@ private:
                        int captionWidthTwips);
     void handleChange(int index);
     void choosePaletteColor(int index);
+    void buildChoices();
+    void showChosenLook();
     void storeColorsAndClose();
 
     PlatformServices &m_platform;
@@ -50,6 +59,10 @@ private:
     std::array<EntryBox *, 2> m_boxes{};
     std::array<QPushButton *, 2> m_paletteButtons{};
     QPushButton *m_closeButton = nullptr;
+    SchemeVariants m_scheme;
+    QComboBox *m_engine = nullptr;
+    QRadioButton *m_light = nullptr;
+    QRadioButton *m_dark = nullptr;
     // Set while the window puts its starting colours; the first change of the background
     // box ends it, and until then no change reaches the page.
     bool m_loading = false;

@@ -1,5 +1,4 @@
 #include "app/ImportReportWindow.h"
-#include "ui/NoticeDialog.h"
 #include "color/ColorValues.h"
 #include "diagram/ScrollbarDiagram.h"
 #include "storage/CRegSettings.h"
@@ -9,9 +8,11 @@
 #include "support/TestHelpers.h"
 #include "support/TestMain.h"
 #include "toolkit/MessageBox.h"
+#include "ui/NoticeDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
@@ -23,7 +24,7 @@ namespace Result = MessageBoxResult;
 
 namespace {
 
-enum { Face, Arrow, Highlight, Light3D, Shadow, DarkShadow, Track, Base };
+enum { Face, Arrow, Highlight, Light3D, Shadow, DarkShadow, Track, Base, Hover, Pressed };
 const QByteArray Header = "Barwright Color Scheme File (Do not edit manually)\r\n";
 const QStringList DefaultTexts{u"#C0C0C0"_s, u"#FFFFFF"_s, u"#FFFFFF"_s, u"#C0C0C0"_s,
                                u"#808080"_s, u"#000000"_s, u"#E0E0E0"_s, u"#"_s};
@@ -301,8 +302,9 @@ private Q_SLOTS:
         load(u"seven.brw"_s,
              Header + "[Type]\r\nIsBase=01\r\n[Colors]\r\nValue 0=#FF0000\r\nValue 6=#00ff00\r\n");
         QVERIFY(!window()->baseColorCheck()->isChecked());
-        QCOMPARE(texts(), (QStringList{u"#FF0000"_s, u"#"_s, u"#"_s, u"#"_s, u"#"_s, u"#"_s,
-                                       u"#00ff00"_s, u"#336699"_s})); // missing keys leave "#"
+        QCOMPARE(texts(),
+                 (QStringList{u"#FF0000"_s, u"#"_s, u"#"_s, u"#"_s, u"#"_s, u"#"_s, u"#00ff00"_s,
+                              u"#336699"_s})); // missing keys leave "#"
         QCOMPARE(CurrentSchemeFile, inProgramDir(u"seven.brw"_s));
         QVERIFY(!SchemeChanged);
 
@@ -314,6 +316,69 @@ private Q_SLOTS:
         QVERIFY(platform().messages[1].text.contains(u"\"bad.brw\""_s));
         QCOMPARE(box(Highlight)->text(), u"#123456"_s);
         QVERIFY(SchemeChanged);
+    }
+
+    void variantsSwitchWithoutChangingTheScheme()
+    {
+        trigger(u"mnuEditDerive"_s);
+        QVERIFY(window()->isEditingDark() && SchemeChanged);
+        QCOMPARE(window()->findChild<QGroupBox *>(u"Frame1"_s)->title(), u"Dark Colors:"_s);
+        box(Face)->put(u"#12"_s);
+        box(Hover)->put(u"#ABCDEF"_s);
+        SchemeChanged = false;
+        trigger(u"mnuEditLight"_s);
+        QCOMPARE(texts(), DefaultTexts);
+        QCOMPARE(box(Hover)->text(), u"#"_s);
+        trigger(u"mnuEditDark"_s);
+        QCOMPARE(box(Face)->text(), u"#12"_s); // incomplete, and kept
+        QCOMPARE(box(Hover)->text(), u"#ABCDEF"_s);
+        QVERIFY(!SchemeChanged);
+        box(Track)->put(u"#010203"_s);
+        QVERIFY(SchemeChanged);
+        QCOMPARE(window()->scheme().dark->texts[Track], u"#010203"_s);
+
+        platform().messageAnswers = {Result::No};
+        trigger(u"mnuEditRestDef"_s);
+        QVERIFY(!window()->scheme().dark && !window()->isEditingDark());
+        QCOMPARE(window()->findChild<QGroupBox *>(u"Frame1"_s)->title(), u"Colors:"_s);
+    }
+
+    void darkVariantAndStatesGoThroughFiles_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("refused"); // a text that must not become a colour
+        const QByteArray light = "[Type]\r\nIsBase=0\r\n[Colors]\r\nValue 0=#C0C0C0\r\nValue "
+                                 "1=#FFFFFF\r\nValue 2=#FFFFFF\r\nValue 3=#C0C0C0\r\nValue "
+                                 "4=#808080\r\nValue 5=#000000\r\nValue 6=#E0E0E0\r\n";
+        const QByteArray states = "[States]\r\nHover=#D0D0D0\r\nPressed=#A0A0A0\r\n";
+        QByteArray dark
+            = "[Dark Type]\r\nIsBase=0\r\n" + light.mid(18).replace("[Colors]", "[Dark Colors]");
+        QTest::newRow("no new sections") << Header + light << QByteArray();
+        QTest::newRow("all four") << Header + light + dark + states
+                + QByteArray(states).replace("[S", "[Dark S")
+                                  << QByteArray();
+        QTest::newRow("bad dark colour")
+            << Header + light + dark.replace("2=#FFFFFF", "2=#12G456") << QByteArray("#12G456");
+        QTest::newRow("bad hover")
+            << Header + light + QByteArray(states).replace("#D0D0D0", "#GGGGGG")
+            << QByteArray("#GGGGGG");
+    }
+
+    void darkVariantAndStatesGoThroughFiles()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, refused);
+        trigger(u"mnuEditDerive"_s); // held before, cleared by a file without them
+        box(Pressed)->put(u"#123456"_s);
+        SchemeChanged = false;
+        QVERIFY(WriteFile(inProgramDir(u"in.brw"_s), file));
+        platform().fileAnswers = {inProgramDir(u"in.brw"_s), inProgramDir(u"out.brw"_s)};
+        trigger(u"mnuFileLoad"_s);
+        QCOMPARE(platform().messages.size(), refused.isEmpty() ? 0 : 1);
+        QVERIFY(!window()->isEditingDark() && !SchemeChanged);
+        trigger(u"mnuFileSave"_s);
+        const QByteArray saved = ReadFile(inProgramDir(u"out.brw"_s));
+        QVERIFY(refused.isEmpty() ? saved == file : !saved.contains(refused));
     }
 
     void baseColourNoticeIsShownUntilDeclined()

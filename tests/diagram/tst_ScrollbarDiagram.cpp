@@ -2,6 +2,7 @@
 #include "diagram/DiagramHitTest.h"
 #include "diagram/DiagramLayout.h"
 #include "diagram/ScrollbarDiagram.h"
+#include "scheme/SchemeTexts.h"
 #include "support/TestMain.h"
 
 #include <QImage>
@@ -85,6 +86,43 @@ private Q_SLOTS:
         QCOMPARE(shownAt(&diagram, {900, 1800}), 0xFFFFFF);
         diagram.setExamplePanelShown(false);
         QVERIFY(diagram.arrowBox()->isVisible());
+        QCOMPARE(shownAt(&diagram, {900, 2800}), Colors[0]);
+    }
+
+    void thumbShowsTheFaceOfItsState_data()
+    {
+        QTest::addColumn<int>("hover");
+        QTest::addColumn<int>("pressed");
+        QTest::addColumn<QPoint>("twips"); // where the pointer goes
+        QTest::addColumn<bool>("press");
+        QTest::addColumn<int>("shown");
+        const int face = Colors[0];
+        QTest::newRow("over the thumb")
+            << 0x123456 << 0x654321 << QPoint(900, 2800) << false << 0x123456;
+        QTest::newRow("over the track") << 0x123456 << -1 << QPoint(900, 4300) << false << face;
+        QTest::newRow("pressed") << 0x123456 << 0x654321 << QPoint(900, 2800) << true << 0x654321;
+        QTest::newRow("no pressed face") << -1 << -1 << QPoint(900, 2800) << true << face;
+    }
+
+    void thumbShowsTheFaceOfItsState()
+    {
+        QFETCH(int, hover);
+        QFETCH(int, pressed);
+        QFETCH(QPoint, twips);
+        QFETCH(bool, press);
+        ScrollbarDiagram diagram(Colors);
+        diagram.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&diagram));
+        diagram.paintElementColor(HoverIndex, hover);
+        diagram.paintElementColor(PressedIndex, pressed);
+        const QPoint pixel = diagram.pixelRect(QRect(twips, QSize(15, 15))).topLeft();
+        QTest::mouseMove(&diagram, pixel);
+        if (press)
+            QTest::mousePress(&diagram, Qt::LeftButton, {}, pixel);
+        QTEST(shownAt(&diagram, {900, 2800}), "shown");
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(&diagram, &leave);
+        QTest::mouseRelease(&diagram, Qt::LeftButton, {}, pixel);
         QCOMPARE(shownAt(&diagram, {900, 2800}), Colors[0]);
     }
 

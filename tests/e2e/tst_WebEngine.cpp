@@ -144,6 +144,7 @@ private Q_SLOTS:
                                   u"#225522"_s, u"#110022"_s, u"#33CC00"_s};
         for (int i = 0; i < ElementCount; ++i)
             main->entryBox(i)->put(scheme[i]);
+        main->entryBox(HoverIndex)->put(u"#0055FF"_s);
         const SchemeColors colors = *ResolveSchemeColors(main->schemeTexts());
 
         ProgramSettings().SaveSetting(u"General"_s, u"Show Message 1"_s, u"0"_s);
@@ -181,6 +182,19 @@ private Q_SLOTS:
                     },
                     10000);
                 QVERIFY2(drawn, qPrintable(faults.join(u"; "_s)));
+
+                // The thumb takes the hover face under the pointer, and its face once it leaves.
+                const QPoint thumb(bar.center().x(), bar.top() + DefaultScrollbarWidth + 12);
+                const auto thumbShows = [&](QRgb color) {
+                    return QTest::qWaitFor(
+                        [&] { return (shown(view).pixel(thumb) & 0xFFFFFF) == (color & 0xFFFFFF); },
+                        10000);
+                };
+                QWidget *input = view->focusProxy() ? view->focusProxy() : view;
+                QTest::mouseMove(input, thumb);
+                QVERIFY(thumbShows(qRgb(0x00, 0x55, 0xFF)));
+                QTest::mouseMove(input, QPoint(bar.left() / 2, view->height() / 2));
+                QVERIFY(thumbShows(colors[FaceElement]));
                 preview->closeButton()->click();
             },
             60000);

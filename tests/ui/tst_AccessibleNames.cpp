@@ -1,4 +1,5 @@
 #include "app/ImportReportWindow.h"
+#include "app/StateColorsWindow.h"
 #include "capture/CaptureWindow.h"
 #include "output/CodeWindow.h"
 #include "output/PreviewWindow.h"
@@ -28,9 +29,11 @@ private Q_SLOTS:
         QTest::newRow("capture") << WindowMaker(
             [](MainWindow &main) -> QWidget * { return CaptureWindow::Show(main); });
         QTest::newRow("preview") << WindowMaker([](MainWindow &main) -> QWidget * {
-            return new PreviewWindow(u"missing.html"_s, QString(), u"#000000"_s, u"#FFFFFF"_s,
+            return new PreviewWindow(u"missing.html"_s, main.scheme(), u"#000000"_s, u"#FFFFFF"_s,
                                      main.platform(), &main);
         });
+        QTest::newRow("states") << WindowMaker(
+            [](MainWindow &main) -> QWidget * { return main.stateWindow(); });
         QTest::newRow("code") << WindowMaker([](MainWindow &main) -> QWidget * {
             return new CodeWindow({main.schemeTexts(), std::nullopt}, main.platform(), &main);
         });

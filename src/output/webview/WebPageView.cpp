@@ -69,16 +69,22 @@ void WebPageView::readDocumentColor(DocumentColor which,
 void WebPageView::setPageStyleSheet(const QString &css)
 {
     // Appended once the page is parsed, from a world of the program's own, out of the page
-    // scripts' reach.
+    // scripts' reach; a later sheet takes the earlier one's place, on the page shown now too.
+    const QString source
+        = u"(function () { if (window.programSheet) programSheet.remove(); "
+          "window.programSheet = document.createElement('style'); "
+          "programSheet.textContent = %1; "
+          "(document.head || document.documentElement).appendChild(programSheet); })();"_s.arg(
+              scriptString(css));
+    QWebEngineScriptCollection &scripts = page()->scripts();
+    for (const QWebEngineScript &earlier : scripts.find(u"PageStyleSheet"_s))
+        scripts.remove(earlier);
     QWebEngineScript script;
     script.setName(u"PageStyleSheet"_s);
-    script.setSourceCode(
-        u"(function () { var sheet = document.createElement('style'); "
-        "sheet.textContent = %1; "
-        "(document.head || document.documentElement).appendChild(sheet); })();"_s.arg(
-            scriptString(css)));
+    script.setSourceCode(source);
     script.setInjectionPoint(QWebEngineScript::DocumentReady);
     script.setWorldId(QWebEngineScript::ApplicationWorld);
     script.setRunsOnSubFrames(false);
-    page()->scripts().insert(script);
+    scripts.insert(script);
+    page()->runJavaScript(source, QWebEngineScript::ApplicationWorld);
 }
