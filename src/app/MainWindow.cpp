@@ -197,9 +197,7 @@ void MainWindow::removeDarkVariant()
 
 void MainWindow::showStateWindow()
 {
-    m_stateWindow->show();
-    m_stateWindow->raise();
-    m_stateWindow->activateWindow();
+    m_stateWindow->showBeside(*this);
 }
 
 QLabel *MainWindow::elementCaption(int element) const

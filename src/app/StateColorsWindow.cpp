@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -41,4 +42,23 @@ QWidget *StateColorsWindow::rowFrame() const
 void StateColorsWindow::setFrameTitle(const QString &title)
 {
     m_frame->setTitle(title);
+}
+
+void StateColorsWindow::showBeside(const QWidget &main)
+{
+    if (!isVisible()) {
+        const QRect owner = main.frameGeometry();
+        const QRect screen = main.screen()->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.moveTop(owner.top());
+        // Right of the main window where the screen has room, else left of it.
+        if (owner.right() + frame.width() < screen.right())
+            frame.moveLeft(owner.right() + 1);
+        else
+            frame.moveRight(owner.left() - 1);
+        move(frame.topLeft());
+    }
+    show();
+    raise();
+    activateWindow();
 }

@@ -15,6 +15,9 @@ public:
     explicit StateColorsWindow(QWidget *owner);
 
     QWidget *rowFrame() const;
+    // Shows the window, raised; when it was hidden, beside `main`, where it covers none of the
+    // rows it works with.
+    void showBeside(const QWidget &main);
     // The frame's title tells which variant the faces belong to.
     void setFrameTitle(const QString &title);
 
