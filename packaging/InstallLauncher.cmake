@@ -1,6 +1,6 @@
 # Runs at install time, after the program folder is in place: puts the `barwright` command on
 # the PATH and the desktop entry into the menu, both pointing at the installed program.
-# Expects BARWRIGHT_BINDIR, BARWRIGHT_DATADIR, BARWRIGHT_INSTALL_DIR and
+# Expects BARWRIGHT_BINDIR, BARWRIGHT_DATADIR, BARWRIGHT_INSTALL_DIR, BARWRIGHT_APP_ID and
 # BARWRIGHT_DESKTOP_TEMPLATE; CMAKE_INSTALL_PREFIX is the prefix chosen for this install.
 
 set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
@@ -28,7 +28,7 @@ if(NOT command MATCHES "^[A-Za-z0-9/._+-]+$")
     string(REPLACE "%" "%%" escaped "${escaped}")
     set(BARWRIGHT_EXEC "\"${escaped}\"")
 endif()
-set(entry "${root}/${BARWRIGHT_DATADIR}/applications/barwright.desktop")
+set(entry "${root}/${BARWRIGHT_DATADIR}/applications/${BARWRIGHT_APP_ID}.desktop")
 configure_file("${BARWRIGHT_DESKTOP_TEMPLATE}" "${entry}" @ONLY)
 message(STATUS "Installing: ${entry}")
 list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${entry}")

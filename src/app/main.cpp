@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     int programNameOnly = std::min(argc, 1);
     QApplication app(programNameOnly, argv);
     QApplication::setApplicationName(u"Barwright"_s);
-    QApplication::setDesktopFileName(u"barwright"_s);
+    QApplication::setDesktopFileName(QStringLiteral(BARWRIGHT_APP_ID));
     QApplication::setWindowIcon(ProgramIcon());
     UseDesignFont();
 

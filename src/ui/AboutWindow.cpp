@@ -46,7 +46,8 @@ AboutWindow::AboutWindow(QWidget *owner)
     purple.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x80));
     title->setPalette(purple);
 
-    label(u"lblVersion"_s, tr("Version 3.1"), QRect(900, 660, 3885, 225));
+    label(u"lblVersion"_s, tr("Version %1").arg(QStringLiteral(BARWRIGHT_VERSION)),
+          QRect(900, 660, 3885, 225));
     label(u"lblDescription"_s,
           tr("Add cool colorized scrollbars to your web page in a snap. (Only users of I.E. 5.5 "
              "or later will see the colors. All other browsers and versions will show normal "

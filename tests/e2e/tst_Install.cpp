@@ -3,8 +3,10 @@
 #include "support/TestMain.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSettings>
 
 using namespace Qt::StringLiterals;
@@ -22,10 +24,12 @@ static int run(const QString &program, const QStringList &arguments, QString *ou
     return process.exitCode();
 }
 
-// Installs the build into a fresh prefix and uses it as the desktop would.
+// Installs the build into a fresh prefix and uses it as the desktop would; packages it.
 class TestInstall : public QObject
 {
     Q_OBJECT
+
+    const QString m_appId = qEnvironmentVariable("BARWRIGHT_APP_ID");
 
 private Q_SLOTS:
     void installedProgramStartsFromTheMenuEntry()
@@ -50,7 +54,7 @@ private Q_SLOTS:
         QCOMPARE(run(root.filePath(u"bin/brw2css"_s), {u"--version"_s}), 0);
 
         // The menu entry is valid, and names the command and an icon that is installed.
-        const QString entry = root.filePath(u"share/applications/barwright.desktop"_s);
+        const QString entry = root.filePath(u"share/applications/%1.desktop"_s.arg(m_appId));
         QString complaints;
         QCOMPARE(run(u"desktop-file-validate"_s, {entry}, &complaints), 0);
         QVERIFY2(complaints.trimmed().isEmpty(), qPrintable(complaints));
@@ -62,6 +66,43 @@ private Q_SLOTS:
                                 u"share/icons/hicolor/%1x%1/apps/%2.png"_s.arg(size).arg(icon)))
                          .size(),
                      QSize(size, size));
+
+        // What software centres and man read, without a warning.
+        const QString metainfo = u"share/metainfo/%1.metainfo.xml"_s.arg(m_appId);
+        QVERIFY2(run(u"appstreamcli"_s, {u"validate"_s, u"--no-net"_s, root.filePath(metainfo)},
+                     &complaints)
+                     == 0,
+                 qPrintable(complaints));
+        for (const QString &page : {u"barwright"_s, u"brw2css"_s}) {
+            QCOMPARE(run(u"sh"_s,
+                         {u"-c"_s, u"MANWIDTH=80 man --warnings -l \"$0\" 2>&1 >/dev/null"_s,
+                          root.filePath(u"share/man/man1/%1.1.gz"_s.arg(page))},
+                         &complaints),
+                     0);
+            QCOMPARE(complaints, QString());
+        }
+
+        // The Debian package holds the same files under /usr, and the web engine's library among
+        // its dependencies; lintian finds no error in it.
+        QTemporaryDir packages;
+        QCOMPARE(run(qEnvironmentVariable("CPACK_COMMAND"),
+                     {u"-G"_s, u"DEB"_s, u"-B"_s, packages.path(), u"--config"_s,
+                      QDir(build).filePath(u"CPackConfig.cmake"_s)}),
+                 0);
+        const QString deb = packages.filePath(
+            u"barwright_%1_amd64.deb"_s.arg(qEnvironmentVariable("BARWRIGHT_VERSION")));
+        QString contents;
+        QCOMPARE(run(u"dpkg-deb"_s, {u"--contents"_s, deb}, &contents), 0);
+        qsizetype files = 0;
+        for (QDirIterator it(prefix.path(), QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext(); ++files)
+            QVERIFY2(contents.contains(u" ./usr/"_s + root.relativeFilePath(it.next())),
+                     qPrintable(contents));
+        QCOMPARE(contents.split(u'\n').filter(QRegularExpression(u"[^/]$"_s)).size(), files);
+        QCOMPARE(run(u"dpkg-deb"_s, {u"--field"_s, deb, u"Depends"_s}, &contents), 0);
+        QVERIFY2(contents.contains(u"libqt6webenginecore6 "_s), qPrintable(contents));
+        QVERIFY2(run(u"lintian"_s, {u"--fail-on"_s, u"error"_s, deb}, &contents) == 0,
+                 qPrintable(contents));
 
         ProgramProcess program;
         QVERIFY(program.start({}, command));
