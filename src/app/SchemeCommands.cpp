@@ -26,11 +26,12 @@ QString tr(const char *text)
     return QCoreApplication::translate("SchemeCommands", text);
 }
 
-// The program's folder when schemes can be saved there, the user's documents otherwise.
+// The program's folder when schemes can be saved there and it is not the system's, the user's
+// documents otherwise.
 QString dialogFolder(const PlatformServices &platform)
 {
     const QString program = platform.programFolder();
-    if (IsWritableFolder(program))
+    if (IsWritableFolder(program) && !IsInstalledSoftwareFolder(program))
         return program;
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }

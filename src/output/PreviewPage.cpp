@@ -71,11 +71,14 @@ QString WritePreviewPage(const QString &programFolder, const QString &pageText, 
     const QString pageName = QString::fromUtf16(PreviewPageName);
     QStringList failures;
 
-    const QString inProgram = PathInFolder(programFolder, pageName);
-    QString reason = WriteFileSafely(inProgram, bytes);
-    if (reason.isEmpty())
-        return inProgram;
-    failures << inProgram + u": "_s + reason;
+    // A package's files are the package manager's: its removal would leave the page behind.
+    if (!IsInstalledSoftwareFolder(programFolder)) {
+        const QString inProgram = PathInFolder(programFolder, pageName);
+        const QString reason = WriteFileSafely(inProgram, bytes);
+        if (reason.isEmpty())
+            return inProgram;
+        failures << inProgram + u": "_s + reason;
+    }
 
     // An installed program's folder is often read-only to its users.
     const QString dataFolder = QDir::toNativeSeparators(
@@ -83,7 +86,7 @@ QString WritePreviewPage(const QString &programFolder, const QString &pageText, 
     if (!dataFolder.isEmpty()) {
         QDir().mkpath(dataFolder);
         const QString inData = PathInFolder(dataFolder, pageName);
-        reason = WriteFileSafely(inData, bytes);
+        const QString reason = WriteFileSafely(inData, bytes);
         if (reason.isEmpty()) {
             const QString picture = QString::fromUtf16(PreviewPictureName);
             copyWhenChanged(PathInFolder(programFolder, picture),

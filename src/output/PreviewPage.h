@@ -10,7 +10,8 @@ QString PreviewPageText(const QString &styleBlock, const QString &textColor,
 inline constexpr char16_t PreviewPageName[] = u"brwpreview.html";
 inline constexpr char16_t PreviewPictureName[] = u"arrow.gif";
 
-// Writes the page into the program's folder, or, where that cannot be written, into the
-// user's data folder for the program with the page's picture copied beside it. Returns the
+// Writes the page into the program's folder, or, where that cannot be written or belongs to
+// the system's installed software, into the user's data folder for the program with the page's
+// picture copied beside it. Returns the
 // page's path; on failure an empty path, with `error` telling where and why.
 QString WritePreviewPage(const QString &programFolder, const QString &pageText, QString &error);

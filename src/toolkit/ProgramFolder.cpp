@@ -1,6 +1,7 @@
 #include "ProgramFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
 QString PathInFolder(const QString &folder, const QString &fileName)
@@ -16,4 +17,15 @@ bool IsWritableFolder(const QString &folder)
         return false;
     QTemporaryFile probe(PathInFolder(folder, QStringLiteral(".write-test-XXXXXX")));
     return probe.open();
+}
+
+bool IsInstalledSoftwareFolder(const QString &folder)
+{
+#if defined(Q_OS_WIN)
+    Q_UNUSED(folder)
+    return false;
+#else
+    const QString path = QFileInfo(folder).absoluteFilePath() + u'/';
+    return path.startsWith(QStringLiteral("/usr/")) || path.startsWith(QStringLiteral("/opt/"));
+#endif
 }

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 using enum PageView::DocumentColor;
@@ -144,6 +145,11 @@ private Q_SLOTS:
         QCOMPARE(WritePreviewPage(program, u"page"_s, error), inData);
         QCOMPARE(ReadFile(inData), QByteArray("page"));
         QCOMPARE(ReadFile(data.filePath(u"arrow.gif"_s)), QByteArray("GIF89a one"));
+        // A system-wide installation is left as the package manager put it, even for root.
+        if (QTemporaryDir installed(u"/opt/barwright-XXXXXX"_s); installed.isValid()) {
+            QCOMPARE(WritePreviewPage(installed.path(), u"installed"_s, error), inData);
+            QCOMPARE(QDir(installed.path()).entryList(QDir::Files), QStringList());
+        }
 
         // Nowhere: the command tells both places, each with the system's reason, and opens no
         // preview window.
