@@ -1,3 +1,4 @@
+#include "legacy/LegacyColors.h"
 #include "output/CodeText.h"
 #include "support/RealBrowser.h"
 #include "support/ScrollbarPixels.h"
@@ -36,6 +37,23 @@ QString code(CodeFormat format, const QString &scope)
     return BuildCode(Elements, {format, {scope}}).value_or(QString());
 }
 
+// An old page's legacy colours through the import, as the sheet for the box.
+QString imported(const QString &rules)
+{
+    const QByteArray old = (u"<style>"_s + rules + u"</style>"_s).toUtf8();
+    const SchemeTexts scheme = ImportLegacyColors(old, LegacySource::Html).scheme;
+    return BuildCode(scheme, {CodeFormat::Modern, {u"#box"_s}}).value_or(QString());
+}
+
+// The legacy declarations of the element colours after the face.
+QString legacyAfterFace()
+{
+    QString text;
+    for (int e = ArrowElement; e < ElementCount; ++e)
+        text += LegacyPropertyName(e).toString() + u':' + Elements.texts[size_t(e)] + u';';
+    return text;
+}
+
 } // namespace
 
 // The sheet for today's browsers, drawn by the real browsers: the bevel of Chromium and of
@@ -58,6 +76,16 @@ private Q_SLOTS:
                 << browser << code(CodeFormat::Modern, u"#box"_s) << true;
             QTest::newRow(name + " whole page") << browser << code(CodeFormat::Modern, {}) << true;
         }
+        // Old pages whose face comes from a base colour, and from a colour marked !important.
+        QTest::newRow("chromium old page base and elements")
+            << RealBrowser::Chromium
+            << imported(u"html { scrollbar-base-color: #3366CC; "_s + legacyAfterFace() + u'}')
+            << true;
+        QTest::newRow("chromium old page !important")
+            << RealBrowser::Chromium
+            << imported(u"body { scrollbar-face-color: #3366CC !important } body { "_s
+                        + legacyAfterFace() + u"scrollbar-face-color: red }"_s)
+            << true;
         // The classic properties alone must fail the checks, of the bevel and of two colours.
         QTest::newRow("chromium classic block")
             << RealBrowser::Chromium << code(CodeFormat::Classic, {}) << false;
