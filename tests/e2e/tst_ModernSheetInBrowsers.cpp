@@ -37,21 +37,16 @@ QString code(CodeFormat format, const QString &scope)
     return BuildCode(Elements, {format, {scope}}).value_or(QString());
 }
 
-// An old page's legacy colours through the import, as the sheet for the box.
+// An old page's colours through the import, as the sheet for the box: `rules`, then the legacy
+// declarations of the element colours after the face.
 QString imported(const QString &rules)
 {
-    const QByteArray old = (u"<style>"_s + rules + u"</style>"_s).toUtf8();
+    QString page = u"<style>"_s + rules;
+    for (int e = ArrowElement; e < ElementCount; ++e)
+        page += LegacyPropertyName(e).toString() + u':' + Elements.texts[size_t(e)] + u';';
+    const QByteArray old = (page + u"}</style>"_s).toUtf8();
     const SchemeTexts scheme = ImportLegacyColors(old, LegacySource::Html).scheme;
     return BuildCode(scheme, {CodeFormat::Modern, {u"#box"_s}}).value_or(QString());
-}
-
-// The legacy declarations of the element colours after the face.
-QString legacyAfterFace()
-{
-    QString text;
-    for (int e = ArrowElement; e < ElementCount; ++e)
-        text += LegacyPropertyName(e).toString() + u':' + Elements.texts[size_t(e)] + u';';
-    return text;
 }
 
 } // namespace
@@ -78,13 +73,12 @@ private Q_SLOTS:
         }
         // Old pages whose face comes from a base colour, and from a colour marked !important.
         QTest::newRow("chromium old page base and elements")
-            << RealBrowser::Chromium
-            << imported(u"html { scrollbar-base-color: #3366CC; "_s + legacyAfterFace() + u'}')
+            << RealBrowser::Chromium << imported(u"html { scrollbar-base-color: #3366CC; "_s)
             << true;
         QTest::newRow("chromium old page !important")
             << RealBrowser::Chromium
             << imported(u"body { scrollbar-face-color: #3366CC !important } body { "_s
-                        + legacyAfterFace() + u"scrollbar-face-color: red }"_s)
+                        "scrollbar-face-color: red; ")
             << true;
         // The classic properties alone must fail the checks, of the bevel and of two colours.
         QTest::newRow("chromium classic block")
