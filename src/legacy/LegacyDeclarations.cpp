@@ -91,7 +91,8 @@ QString withoutComments(QStringView text)
     return plain;
 }
 
-// A value without "!important" after it, and whether it had one.
+// A value without "!important" after it, and whether it had one. It goes on one line of the
+// report: any run of whitespace, line breaks too, becomes one space.
 QString withoutImportant(QStringView value, bool &important)
 {
     const qsizetype bang = value.lastIndexOf(u'!');
@@ -99,7 +100,7 @@ QString withoutImportant(QStringView value, bool &important)
         && value.sliced(bang + 1).trimmed().compare(u"important", Qt::CaseInsensitive) == 0;
     if (important)
         value = value.first(bang);
-    return value.trimmed().toString();
+    return value.toString().simplified();
 }
 
 // Whether a name is one of the form scrollbar-*-color, as the legacy colours are.
@@ -111,7 +112,7 @@ bool looksLegacy(QStringView name)
 
 bool isTypeStart(QChar c)
 {
-    return c.isLetter() || c == u'_' || c == u'\\' || c.unicode() >= 128;
+    return c.isLetter() || c == u'_' || c.unicode() >= 128;
 }
 
 // The position after the bracket that closes the one at `open`, or the end.
@@ -412,7 +413,7 @@ void Scanner::scanDeclaration(qsizetype pos, qsizetype end, const Context &conte
     const qsizetype nameAt = indexOfCaseless(name, "scrollbar");
     if (nameAt < 0)
         return;
-    const QString plainName = withoutComments(decoded(name)).trimmed();
+    const QString plainName = withoutComments(decoded(name)).simplified();
     const int index = propertyIndex(plainName);
     if (index < 0 && !looksLegacy(plainName))
         return;

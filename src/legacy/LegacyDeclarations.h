@@ -32,7 +32,7 @@ struct LegacyDeclaration
 QStringView LegacyPropertyName(int index);
 
 // The legacy scrollbar colour properties of a page in UTF-8 (or any code page that keeps ASCII
-// as it is), in document order, in any letter case.
+// as it is), in document order, in any letter case, with their weight in the cascade.
 // Comments, "<!--" and "-->" around rules and any whitespace are allowed; rules
 // inside @media and @supports count, other at-rules and scripts do not. Runs in time linear in
 // the length of the text.

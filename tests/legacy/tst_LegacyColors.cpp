@@ -53,10 +53,11 @@ private Q_SLOTS:
             << u"/* site colours: body { scrollbar-face-color: red } */\n"
                "@import url(\"print.css\");\n@media screen {\n  body {\n"
                "    scrollbar-face-color: /* teal */ #008080 !important;\n"
-               "    scrollbar-shadow-color : #004040 ! IMPORTANT ;\n  }\n}\n"_s
+               "    scrollbar-shadow-color : rgb(0,\n 64,\t64) ! IMPORTANT ;\n  }\n}\n"_s
             << true << scheme({{0, "#008080"}, {4, "#004040"}})
             << QStringList{u"Line 5, body: scrollbar-face-color: #008080, applied."_s,
-                           u"Line 6, body: scrollbar-shadow-color: #004040, applied."_s};
+                           u"Line 6, body: scrollbar-shadow-color: rgb(0, 64, 64) (#004040), "
+                           "applied."_s};
         QTest::newRow("named, short-hex, rgb() and system colours")
             << u"<style type=\"text/css\">\n<!--\nBODY { scrollbar-face-color: Navy;"
                " scrollbar-highlight-color: #fc0;\n  scrollbar-shadow-color: rgb(50%, 0%, 100%);"
