@@ -1,6 +1,5 @@
 #include "LegacyColorValue.h"
 
-#include "scheme/ElementTable.h"
 #include "scheme/SchemeColors.h"
 
 #include <QColor>
@@ -15,21 +14,40 @@ namespace {
 struct SystemColor
 {
     QStringView keyword;
-    int element;
+    QStringView color;
 };
 
-// The keywords for the parts a classic scrollbar is drawn with.
+// The system colour keywords with the values of the classic default desktop, whose grey buttons
+// and scrollbars the pages that use them were made on.
 constexpr SystemColor SystemColors[] = {
-    {u"ButtonFace", FaceElement},
-    {u"ThreeDFace", FaceElement},
-    {u"ButtonText", ArrowElement},
-    {u"ButtonHighlight", HighlightElement},
-    {u"ThreeDHighlight", HighlightElement},
-    {u"ThreeDLightShadow", Light3DElement},
-    {u"ButtonShadow", ShadowElement},
-    {u"ThreeDShadow", ShadowElement},
-    {u"ThreeDDarkShadow", DarkShadowElement},
-    {u"Scrollbar", TrackElement},
+    {u"ActiveBorder", u"#C0C0C0"},
+    {u"ActiveCaption", u"#000080"},
+    {u"AppWorkspace", u"#808080"},
+    {u"Background", u"#008080"},
+    {u"ButtonFace", u"#C0C0C0"},
+    {u"ButtonHighlight", u"#FFFFFF"},
+    {u"ButtonShadow", u"#808080"},
+    {u"ButtonText", u"#000000"},
+    {u"CaptionText", u"#FFFFFF"},
+    {u"GrayText", u"#808080"},
+    {u"Highlight", u"#000080"},
+    {u"HighlightText", u"#FFFFFF"},
+    {u"InactiveBorder", u"#C0C0C0"},
+    {u"InactiveCaption", u"#808080"},
+    {u"InactiveCaptionText", u"#C0C0C0"},
+    {u"InfoBackground", u"#FFFFE1"},
+    {u"InfoText", u"#000000"},
+    {u"Menu", u"#C0C0C0"},
+    {u"MenuText", u"#000000"},
+    {u"Scrollbar", u"#C0C0C0"},
+    {u"ThreeDDarkShadow", u"#000000"},
+    {u"ThreeDFace", u"#C0C0C0"},
+    {u"ThreeDHighlight", u"#FFFFFF"},
+    {u"ThreeDLightShadow", u"#C0C0C0"},
+    {u"ThreeDShadow", u"#808080"},
+    {u"Window", u"#FFFFFF"},
+    {u"WindowFrame", u"#000000"},
+    {u"WindowText", u"#000000"},
 };
 
 std::optional<QString> hexColor(QStringView digits)
@@ -80,7 +98,7 @@ std::optional<QString> namedColor(QStringView name)
 {
     for (const SystemColor &system : SystemColors) {
         if (name.compare(system.keyword, Qt::CaseInsensitive) == 0)
-            return QString::fromUtf16(SchemeElements[size_t(system.element)].defaultText);
+            return system.color.toString();
     }
     const QColor color = QColor::fromString(name);
     if (!color.isValid() || color.alpha() != 255) // "transparent" is no scrollbar colour

@@ -16,8 +16,9 @@ struct LegacyColorImport
 };
 
 // Reads the legacy scrollbar colours of a page in UTF-8 (or a one-byte code page). The rules for
-// the page's own scrollbar (html, body, :root, or a style attribute on HTML or BODY) count, the
-// last in document order winning; rules for other elements are only reported. Element colours make
-// a seven-colour scheme, the ones the page leaves out taking the default scheme's colours; a base
-// colour alone makes a base-colour scheme; beside element colours it is set aside.
+// the page's own scrollbar (html, body, :root, *, or a style attribute on HTML or BODY) count,
+// by the cascade: !important first, then a style attribute over rules, then specificity, then
+// document order; rules for other elements are only reported. Element colours make a seven-colour
+// scheme, the ones the page leaves out derived from its base colour or else the default scheme's;
+// a base colour alone makes a base-colour scheme.
 LegacyColorImport ImportLegacyColors(QByteArrayView text, LegacySource source);

@@ -3,6 +3,8 @@
 #include "scheme/ElementTable.h"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -17,8 +19,16 @@ constexpr QStringView PropertyNames[EntryCount] = {
 
 constexpr QStringView PageTypes[] = {u"html", u"body"};
 
-// Longer selectors are cut in the report.
+// Longer selectors and names are cut in the report.
 constexpr qsizetype WhereLimit = 60;
+
+// The most bytes a cut text takes from the page: WhereLimit characters of four bytes.
+constexpr qsizetype WhereBytes = 4 * WhereLimit;
+
+QString cut(const QString &text)
+{
+    return text.size() > WhereLimit ? text.left(WhereLimit) + u"…"_s : text;
+}
 
 template<typename Char> bool isSpace(Char c)
 {
@@ -81,17 +91,99 @@ QString withoutComments(QStringView text)
     return plain;
 }
 
-// A value without "!important" after it.
-QString withoutImportant(QStringView value)
+// A value without "!important" after it, and whether it had one. It goes on one line of the
+// report: any run of whitespace, line breaks too, becomes one space.
+QString withoutImportant(QStringView value, bool &important)
 {
     const qsizetype bang = value.lastIndexOf(u'!');
-    if (bang >= 0
-        && value.sliced(bang + 1).trimmed().compare(u"important", Qt::CaseInsensitive) == 0)
+    important = bang >= 0
+        && value.sliced(bang + 1).trimmed().compare(u"important", Qt::CaseInsensitive) == 0;
+    if (important)
         value = value.first(bang);
-    return value.trimmed().toString();
+    return value.toString().simplified();
 }
 
-// Whether a single selector's subject, its last compound selector, is html, body or :root.
+// Whether a name is one of the form scrollbar-*-color, as the legacy colours are.
+bool looksLegacy(QStringView name)
+{
+    return name.size() > 16 && name.startsWith(u"scrollbar-", Qt::CaseInsensitive)
+        && name.endsWith(u"-color", Qt::CaseInsensitive);
+}
+
+bool isTypeStart(QChar c)
+{
+    return c.isLetter() || c == u'_' || c.unicode() >= 128;
+}
+
+// The position after the bracket that closes the one at `open`, or the end.
+qsizetype pastClosing(QStringView text, qsizetype open)
+{
+    const QChar opening = text[open];
+    const QChar closing = opening == u'(' ? u')' : u']';
+    int depth = 0;
+    for (qsizetype i = open; i < text.size(); ++i) {
+        if (text[i] == u'\\')
+            ++i;
+        else if (text[i] == opening)
+            ++depth;
+        else if (text[i] == closing && --depth == 0)
+            return i + 1;
+    }
+    return text.size();
+}
+
+// A selector's specificity, ids, classes and types a byte each. The arguments of :not(), :is()
+// and :has() count as if they stood outside; those of :where() and :nth-child() do not.
+quint32 specificity(QStringView selector)
+{
+    int counts[3] = {};
+    qsizetype i = 0;
+    while (i < selector.size()) {
+        const QChar c = selector[i];
+        const QChar before = i > 0 ? selector[i - 1] : u' ';
+        ++i;
+        if (c == u'\\') {
+            ++i;
+        } else if (c == u'#') {
+            ++counts[0];
+        } else if (c == u'.') {
+            ++counts[1];
+        } else if (c == u'[') {
+            ++counts[1];
+            i = pastClosing(selector, i - 1);
+        } else if (c == u':') {
+            const bool element = i < selector.size() && selector[i] == u':';
+            qsizetype nameEnd = element ? i + 1 : i;
+            while (nameEnd < selector.size()
+                   && (selector[nameEnd].isLetterOrNumber() || selector[nameEnd] == u'-'))
+                ++nameEnd;
+            const QStringView name = selector.sliced(i, nameEnd - i);
+            const bool opens = nameEnd < selector.size() && selector[nameEnd] == u'(';
+            static constexpr QStringView Transparent[] = {u"not", u"is", u"has", u"matches"};
+            static constexpr QStringView OldElements[]
+                = {u"before", u"after", u"first-line", u"first-letter"};
+            const auto named = [&](QStringView candidate) {
+                return name.compare(candidate, Qt::CaseInsensitive) == 0;
+            };
+            const bool transparent
+                = opens && std::any_of(Transparent, std::end(Transparent), named);
+            if (element || std::any_of(OldElements, std::end(OldElements), named))
+                ++counts[2];
+            else if (!named(u"where"))
+                counts[1] += transparent ? 0 : 1;
+            i = opens && !transparent ? pastClosing(selector, nameEnd) : nameEnd;
+        } else if (isTypeStart(c) && QStringView(u" >+~(,").contains(before)) {
+            ++counts[2];
+        }
+    }
+    quint32 packed = 0;
+    for (int count : counts)
+        packed = packed << 8 | quint32(std::min(count, 255));
+    return packed;
+}
+
+// Whether a single selector's subject, its last compound selector, is html, body or :root,
+// or a universal selector alone, which the root matches too.
 bool isPageSelector(QStringView selector)
 {
     qsizetype start = selector.size();
@@ -99,7 +191,8 @@ bool isPageSelector(QStringView selector)
            && selector[start - 1] != u'+' && selector[start - 1] != u'~')
         --start;
     const QStringView subject = selector.sliced(start);
-    if (subject.startsWith(u":root", Qt::CaseInsensitive))
+    if (subject.startsWith(u":root", Qt::CaseInsensitive)
+        || (start == 0 && subject.startsWith(u'*')))
         return true;
     for (QStringView type : PageTypes) {
         if (subject.startsWith(type, Qt::CaseInsensitive)
@@ -110,8 +203,10 @@ bool isPageSelector(QStringView selector)
     return false;
 }
 
-bool hasPageSelector(QStringView selectors)
+// The highest specificity of the selectors in a list that are for the page, or nothing.
+std::optional<quint32> pageSpecificity(QStringView selectors)
 {
+    std::optional<quint32> highest;
     int depth = 0;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= selectors.size(); ++i) {
@@ -121,12 +216,13 @@ bool hasPageSelector(QStringView selectors)
         else if ((c == u')' || c == u']') && depth > 0)
             --depth;
         else if (c == u',' && depth == 0) {
-            if (isPageSelector(selectors.sliced(start, i - start).trimmed()))
-                return true;
+            const QStringView selector = selectors.sliced(start, i - start).trimmed();
+            if (isPageSelector(selector))
+                highest = std::max(highest.value_or(0), specificity(selector));
             start = i + 1;
         }
     }
-    return false;
+    return highest;
 }
 
 // Line numbers of positions that come in document order.
@@ -183,8 +279,16 @@ private:
     qsizetype readAttribute(qsizetype p, Attribute &attribute) const;
     qsizetype scanTag(qsizetype pos);
     void scanRule(qsizetype pos, qsizetype open, qsizetype close);
-    void scanDeclarations(qsizetype pos, qsizetype end, const QString &where, bool forPage);
-    void scanDeclaration(qsizetype pos, qsizetype end, const QString &where, bool forPage);
+    // Where declarations stand, for all of them in a rule or an attribute.
+    struct Context
+    {
+        QString where;
+        bool forPage = false;
+        bool styleAttribute = false;
+        quint32 specificity = 0;
+    };
+    void scanDeclarations(qsizetype pos, qsizetype end, const Context &context);
+    void scanDeclaration(qsizetype pos, qsizetype end, const Context &context);
 
     // A piece of the page as text; pages that are not UTF-8 are taken as Latin-1.
     QString decoded(QByteArrayView bytes) const
@@ -287,22 +391,20 @@ void Scanner::scanRule(qsizetype pos, qsizetype open, qsizetype close)
     if (indexOfCaseless(m_text.sliced(open, close - open), "scrollbar") < 0)
         return;
     const QString selectors = withoutComments(decoded(m_text.sliced(pos, open - pos))).simplified();
-    const bool forPage = hasPageSelector(selectors);
-    const QString where
-        = selectors.size() > WhereLimit ? selectors.left(WhereLimit) + u"…"_s : selectors;
-    scanDeclarations(open + 1, close, where, forPage);
+    const std::optional<quint32> page = pageSpecificity(selectors);
+    scanDeclarations(open + 1, close, {cut(selectors), page.has_value(), false, page.value_or(0)});
 }
 
-void Scanner::scanDeclarations(qsizetype pos, qsizetype end, const QString &where, bool forPage)
+void Scanner::scanDeclarations(qsizetype pos, qsizetype end, const Context &context)
 {
     while (pos < end) {
         const qsizetype stop = findOutside(pos, end, ";");
-        scanDeclaration(pos, stop, where, forPage);
+        scanDeclaration(pos, stop, context);
         pos = stop + 1;
     }
 }
 
-void Scanner::scanDeclaration(qsizetype pos, qsizetype end, const QString &where, bool forPage)
+void Scanner::scanDeclaration(qsizetype pos, qsizetype end, const Context &context)
 {
     const qsizetype colon = findOutside(pos, end, ":");
     if (colon >= end)
@@ -311,12 +413,22 @@ void Scanner::scanDeclaration(qsizetype pos, qsizetype end, const QString &where
     const qsizetype nameAt = indexOfCaseless(name, "scrollbar");
     if (nameAt < 0)
         return;
-    const int index = propertyIndex(QStringView(withoutComments(decoded(name))).trimmed());
-    if (index >= 0) {
-        const QString value = withoutComments(decoded(m_text.sliced(colon + 1, end - colon - 1)));
-        found.append(
-            {m_lines.lineAt(pos + nameAt), where, forPage, index, withoutImportant(value)});
-    }
+    const QString plainName = withoutComments(decoded(name)).simplified();
+    const int index = propertyIndex(plainName);
+    if (index < 0 && !looksLegacy(plainName))
+        return;
+    LegacyDeclaration declaration;
+    declaration.line = m_lines.lineAt(pos + nameAt);
+    declaration.where = context.where;
+    declaration.forPage = context.forPage;
+    declaration.index = index;
+    if (index == UnknownProperty)
+        declaration.unknownName = cut(plainName);
+    const QString value = withoutComments(decoded(m_text.sliced(colon + 1, end - colon - 1)));
+    declaration.value = withoutImportant(value, declaration.important);
+    declaration.styleAttribute = context.styleAttribute;
+    declaration.specificity = context.specificity;
+    found.append(declaration);
 }
 
 // Past the characters of a name (a tag's or an attribute's).
@@ -368,6 +480,8 @@ qsizetype Scanner::scanTag(qsizetype pos)
     const QByteArrayView name = m_text.sliced(pos + 1, p - pos - 1);
     const bool pageElement = name.compare("html", Qt::CaseInsensitive) == 0
         || name.compare("body", Qt::CaseInsensitive) == 0;
+    // Made once, from the start of the name only: a tag may have many attributes.
+    Context context{{}, pageElement, true, 0};
     Attribute attribute;
     while ((p = skipSpaces(p)) < end && m_text[p] != '>') {
         if (m_text[p] == '/') {
@@ -378,8 +492,10 @@ qsizetype Scanner::scanTag(qsizetype pos)
         if (attribute.name.compare("style", Qt::CaseInsensitive) == 0
             && indexOfCaseless(attribute.value, "scrollbar") >= 0) {
             const qsizetype valueAt = attribute.value.data() - m_text.data();
-            scanDeclarations(valueAt, valueAt + attribute.value.size(),
-                             decoded(name) + u" style attribute"_s, pageElement);
+            if (context.where.isEmpty())
+                context.where = cut(decoded(name.first(std::min(name.size(), WhereBytes))))
+                    + u" style attribute"_s;
+            scanDeclarations(valueAt, valueAt + attribute.value.size(), context);
         }
     }
     p = std::min(end, p + 1);

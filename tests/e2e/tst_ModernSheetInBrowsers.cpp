@@ -1,3 +1,4 @@
+#include "legacy/LegacyColors.h"
 #include "output/CodeText.h"
 #include "support/RealBrowser.h"
 #include "support/ScrollbarPixels.h"
@@ -40,6 +41,18 @@ QString code(CodeFormat format, const QString &scope, bool withDark = false)
     return BuildCode(scheme, {format, {scope}}).value_or(QString());
 }
 
+// An old page's colours through the import, as the sheet for the box: `rules`, then the legacy
+// declarations of the element colours after the face.
+QString imported(const QString &rules)
+{
+    QString page = u"<style>"_s + rules;
+    for (int e = ArrowElement; e < ElementCount; ++e)
+        page += LegacyPropertyName(e).toString() + u':' + Elements.texts[size_t(e)] + u';';
+    const QByteArray old = (page + u"}</style>"_s).toUtf8();
+    const SchemeTexts scheme = ImportLegacyColors(old, LegacySource::Html).scheme;
+    return BuildCode(scheme, {CodeFormat::Modern, {u"#box"_s}}).value_or(QString());
+}
+
 } // namespace
 
 // The sheet for today's browsers, drawn by the real browsers: the bevel of Chromium and of
@@ -70,6 +83,15 @@ private Q_SLOTS:
                 QTest::newRow(name + (dark ? " dark mode" : " dark variant, light mode"))
                     << browser << code(CodeFormat::Modern, u"#box"_s, true) << true << dark;
         }
+        // Old pages whose face comes from a base colour, and from a colour marked !important.
+        QTest::newRow("chromium old page base and elements")
+            << RealBrowser::Chromium << imported(u"html { scrollbar-base-color: #3366CC; "_s)
+            << true;
+        QTest::newRow("chromium old page !important")
+            << RealBrowser::Chromium
+            << imported(u"body { scrollbar-face-color: #3366CC !important } body { "_s
+                        "scrollbar-face-color: red; ")
+            << true;
         // The classic properties alone must fail the checks, of the bevel and of two colours.
         QTest::newRow("chromium classic block")
             << RealBrowser::Chromium << code(CodeFormat::Classic, {}) << false << false;

@@ -53,10 +53,11 @@ private Q_SLOTS:
             << u"/* site colours: body { scrollbar-face-color: red } */\n"
                "@import url(\"print.css\");\n@media screen {\n  body {\n"
                "    scrollbar-face-color: /* teal */ #008080 !important;\n"
-               "    scrollbar-shadow-color : #004040 ! IMPORTANT ;\n  }\n}\n"_s
+               "    scrollbar-shadow-color : rgb(0,\n 64,\t64) ! IMPORTANT ;\n  }\n}\n"_s
             << true << scheme({{0, "#008080"}, {4, "#004040"}})
             << QStringList{u"Line 5, body: scrollbar-face-color: #008080, applied."_s,
-                           u"Line 6, body: scrollbar-shadow-color: #004040, applied."_s};
+                           u"Line 6, body: scrollbar-shadow-color: rgb(0, 64, 64) (#004040), "
+                           "applied."_s};
         QTest::newRow("named, short-hex, rgb() and system colours")
             << u"<style type=\"text/css\">\n<!--\nBODY { scrollbar-face-color: Navy;"
                " scrollbar-highlight-color: #fc0;\n  scrollbar-shadow-color: rgb(50%, 0%, 100%);"
@@ -78,8 +79,8 @@ private Q_SLOTS:
                "<body><div style='scrollbar-track-color: #444444'></div>\n"
                "<style>html>body { SCROLLBAR-FACE-COLOR: #333333 }</style>"_s
             << false << scheme({{0, "#333333"}})
-            << QStringList{u"Line 1, body: scrollbar-face-color: #111111, set aside: line 6 sets "
-                           "it later."_s,
+            << QStringList{u"Line 1, body: scrollbar-face-color: #111111, set aside: line 6 has a "
+                           "more specific selector."_s,
                            u"Line 2, textarea, .box: scrollbar-face-color: #222222, set aside: not "
                            "the page's own scrollbar."_s,
                            u"Line 5, div style attribute: scrollbar-track-color: #444444, set "
@@ -90,11 +91,34 @@ private Q_SLOTS:
         QTest::newRow("base plus elements")
             << u"body { scrollbar-base-color: #6699CC; scrollbar-arrow-color: black;\n"
                "scrollbar-track-color: inherit }"_s
-            << true << scheme({{1, "#000000"}})
-            << QStringList{u"Line 1, body: scrollbar-base-color: #6699CC, set aside: the element "
-                           "colours win."_s,
-                           u"Line 2, body: scrollbar-track-color: inherit, set aside: not a colour "
-                           "Barwright can read."_s};
+            << true
+            << scheme(
+                   {{0, "#6699CC"}, {1, "#000000"}, {3, "#6699CC"}, {4, "#446688"}, {6, "#B3CCE6"}})
+            << QStringList{
+                   u"Line 1, body: scrollbar-base-color: #6699CC, applied: the element "
+                   "colours the page leaves out are derived from it."_s,
+                   u"Derived from the base colour #6699CC: face #6699CC, highlight #FFFFFF, "
+                   "3dlight #6699CC, shadow #446688, darkshadow #000000, track #B3CCE6."_s};
+        QTest::newRow("the cascade, system colours, * and a look-alike")
+            << u"<style>body { scrollbar-face-color: #111111 !important }\n"
+               "html body.x { scrollbar-face-color: #222222; scrollbar-highlight-color: #333333 }\n"
+               "* { scrollbar-track-color: InfoBackground; scrollbar-dlight-color: #fff }\n"
+               "body { scrollbar-highlight-color: #444444 }</style>\n"
+               "<body class=x style=\"scrollbar-shadow-color: Highlight\">\n"
+               "<style>body { scrollbar-shadow-color: #555555 }</style>"_s
+            << false << scheme({{0, "#111111"}, {2, "#333333"}, {4, "#000080"}, {6, "#FFFFE1"}})
+            << QStringList{u"Line 2, html body.x: scrollbar-face-color: #222222, set aside: line 1 "
+                           "is !important."_s,
+                           u"Line 3, *: scrollbar-dlight-color: #fff, set aside: not a scrollbar "
+                           "colour Barwright knows."_s,
+                           u"Line 6, body: scrollbar-shadow-color: #555555, set aside: line 5 is a "
+                           "style attribute."_s};
+        QTest::newRow("a long element name is cut")
+            << u"<"_s + QString(100, u'n') + u" style='scrollbar-face-color: red'>"_s << false
+            << QString()
+            << QStringList{u"Line 1, "_s + QString(60, u'n')
+                           + u"… style attribute: scrollbar-face-color: red "
+                             "(#FF0000), set aside: not the page's own scrollbar."_s};
         QTest::newRow("none") << u"<html><body><!-- <body style=\"scrollbar-face-color:red\"> -->\n"
                                  "<p>scrollbar-face-color: red</p></body></html>"_s
                               << false << QString()

@@ -1,0 +1,35 @@
+// Feeds arbitrary bytes to the legacy page reader, as a page and as a style sheet. Besides
+// crashes, leaks and undefined behaviour, it checks that an imported scheme is complete and
+// that the report keeps within its line limit and the page's length.
+#include "legacy/LegacyPageFile.h"
+#include "scheme/SchemeColors.h"
+
+#include <QBuffer>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void check(const LegacyColorImport &result, qsizetype pageSize)
+{
+    // 100 findings, the heading, "… and N more" and the colours the page left out; each line
+    // within 400 characters besides the value, which is the page's own text.
+    if (result.error.isEmpty()
+        && ((result.found && !ResolveSchemeColors(result.scheme))
+            || result.report.count(u'\n') > 103 || result.report.size() > pageSize + 103 * 400))
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    QBuffer page; // the device path too: it tells text from binary data and reads UTF-16
+    page.setData(bytes);
+    page.open(QIODevice::ReadOnly);
+    check(ImportLegacyPage(page, LegacySource::Html), bytes.size());
+    check(ImportLegacyColors(bytes, LegacySource::Css), bytes.size());
+    return 0;
+}
