@@ -50,7 +50,7 @@ QString imported(const QString &rules)
         page += LegacyPropertyName(e).toString() + u':' + Elements.texts[size_t(e)] + u';';
     const QByteArray old = (page + u"}</style>"_s).toUtf8();
     const SchemeTexts scheme = ImportLegacyColors(old, LegacySource::Html).scheme;
-    return BuildCode(scheme, {CodeFormat::Modern, {u"#box"_s}}).value_or(QString());
+    return BuildCode({scheme, std::nullopt}, {CodeFormat::Modern, {u"#box"_s}}).value_or(QString());
 }
 
 } // namespace
