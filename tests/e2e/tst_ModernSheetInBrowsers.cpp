@@ -58,6 +58,13 @@ private Q_SLOTS:
                 << browser << code(CodeFormat::Modern, u"#box"_s) << true;
             QTest::newRow(name + " whole page") << browser << code(CodeFormat::Modern, {}) << true;
         }
+        // A page's own colours, inherited from the root or set on every element, after the sheet.
+        for (const QString &own : {u"html"_s, u"*"_s}) {
+            const QString rule = u"<style>%1 { scrollbar-color: red blue; }</style>"_s.arg(own);
+            for (const QString &scope : {u"#box"_s, QString()})
+                QTest::newRow(qPrintable(u"chromium "_s + own + u" colours, scope "_s + scope))
+                    << RealBrowser::Chromium << code(CodeFormat::Modern, scope) + rule << true;
+        }
         // The classic properties alone must fail the checks, of the bevel and of two colours.
         QTest::newRow("chromium classic block")
             << RealBrowser::Chromium << code(CodeFormat::Classic, {}) << false;
