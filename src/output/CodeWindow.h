@@ -61,11 +61,13 @@ private:
     CodeOptions m_options;
     QString m_code; // as shown, CR LF line ends and all
     bool m_applyingScope = false;
+    QString m_refusedScope; // the last text refused as the scope, until it is changed
     QComboBox *m_format = nullptr;
     QRadioButton *m_wholePage = nullptr;
     QRadioButton *m_selector = nullptr;
     QLineEdit *m_scope = nullptr;
     QSpinBox *m_width = nullptr;
+    QLabel *m_topLabel = nullptr;
     QLabel *m_classicNote = nullptr;
     CodeTextView *m_text = nullptr;
     QLabel *m_contrast[2] = {};
