@@ -4,10 +4,10 @@
 #include "ModernStyleSheet.h"
 #include "PreviewPage.h"
 #include "PreviewWindow.h"
-#include "ui/NoticeDialog.h"
 #include "storage/CRegSettings.h"
 #include "toolkit/FileErrorMessage.h"
 #include "toolkit/PlatformServices.h"
+#include "ui/NoticeDialog.h"
 
 #include <QCoreApplication>
 
@@ -40,9 +40,9 @@ void ShowActualSizePreview(QWidget *owner, const SchemeTexts &scheme, PlatformSe
         NoticeDialog notice(
             QCoreApplication::translate(
                 "ActualSizePreview",
-                "You must have I.E. version 5.5 or later installed on your system in order to "
-                "preview the scrollbars in the colors you have defined. If you don't, you will see "
-                "them in their default colors."),
+                "The preview draws the scrollbars in the colors you have defined with Barwright's "
+                "built-in browser engine, as today's browsers show them. Pages with the classic "
+                "block alone show these colors only in I.E. 5.5 or later."),
             ShowNoticeSetting, NoticeLayout, owner);
         notice.setObjectName(u"msg1"_s);
         notice.exec();
