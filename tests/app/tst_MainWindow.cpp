@@ -1,5 +1,4 @@
 #include "app/ImportReportWindow.h"
-#include "ui/NoticeDialog.h"
 #include "color/ColorValues.h"
 #include "diagram/ScrollbarDiagram.h"
 #include "storage/CRegSettings.h"
@@ -9,9 +8,11 @@
 #include "support/TestHelpers.h"
 #include "support/TestMain.h"
 #include "toolkit/MessageBox.h"
+#include "ui/NoticeDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
@@ -301,8 +302,9 @@ private Q_SLOTS:
         load(u"seven.brw"_s,
              Header + "[Type]\r\nIsBase=01\r\n[Colors]\r\nValue 0=#FF0000\r\nValue 6=#00ff00\r\n");
         QVERIFY(!window()->baseColorCheck()->isChecked());
-        QCOMPARE(texts(), (QStringList{u"#FF0000"_s, u"#"_s, u"#"_s, u"#"_s, u"#"_s, u"#"_s,
-                                       u"#00ff00"_s, u"#336699"_s})); // missing keys leave "#"
+        QCOMPARE(texts(),
+                 (QStringList{u"#FF0000"_s, u"#"_s, u"#"_s, u"#"_s, u"#"_s, u"#"_s, u"#00ff00"_s,
+                              u"#336699"_s})); // missing keys leave "#"
         QCOMPARE(CurrentSchemeFile, inProgramDir(u"seven.brw"_s));
         QVERIFY(!SchemeChanged);
 
@@ -365,6 +367,10 @@ private Q_SLOTS:
         import(u"none.css"_s, "textarea { scrollbar-face-color: red }\r\n");
         QVERIFY(heading.startsWith(u"\"none.css\" has no"_s));
         QCOMPARE(texts(), before);
+        // The documents folder first, then the folder of the last import.
+        QCOMPARE(platform().fileDialogs[0].folder,
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QCOMPARE(platform().fileDialogs[1].folder, QFileInfo(inProgramDir(u"x"_s)).absolutePath());
 
         const ModalWindowCatcher noReport(u"frmImportReport"_s);
         platform().fileAnswers = {inProgramDir(u"missing.html"_s)};
