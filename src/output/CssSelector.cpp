@@ -229,7 +229,8 @@ private:
         bool ok = false;
         if (name == u"not" || name == u"is" || name == u"where" || name == u"has")
             ok = selectorList(nullptr, name == u"has");
-        else if (name.startsWith(u"nth-"_s))
+        else if (name == u"nth-child" || name == u"nth-last-child" || name == u"nth-of-type"
+                 || name == u"nth-last-of-type")
             ok = nthArgument(name == u"nth-child" || name == u"nth-last-child");
         else if (name == u"lang")
             ok = wordList();
