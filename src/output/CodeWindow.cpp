@@ -327,7 +327,8 @@ void CodeWindow::applyScope()
 {
     // The message box takes the focus, which would finish the editing once more.
     // Leaving the field with a text already refused says nothing more.
-    if (m_applyingScope || !m_selector->isChecked() || m_scope->text() == m_refusedScope)
+    if (m_applyingScope || !m_selector->isChecked()
+        || (!m_refusedScope.isEmpty() && m_scope->text() == m_refusedScope))
         return;
     m_applyingScope = true;
     const std::optional<QString> selector = ScopeSelector(m_scope->text());
