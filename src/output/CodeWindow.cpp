@@ -138,6 +138,12 @@ CodeWindow::CodeWindow(const SchemeTexts &scheme, PlatformServices &platform, QW
     resize(width, std::max(twipsSize(0, 4710).height(), heightForWidth(width)));
 }
 
+CodeWindow::~CodeWindow()
+{
+    // The scope field loses the focus as the widgets go, after this part of the window.
+    m_scope->disconnect(this);
+}
+
 QLayout *CodeWindow::buildOptions()
 {
     m_format = new QComboBox(this);

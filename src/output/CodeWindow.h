@@ -23,6 +23,7 @@ class CodeWindow : public QDialog
 
 public:
     CodeWindow(const SchemeTexts &scheme, PlatformServices &platform, QWidget *owner);
+    ~CodeWindow() override;
 
     // Shows the code modally; returns once the window is closed.
     static void Show(const SchemeTexts &scheme, PlatformServices &platform, QWidget *owner);
