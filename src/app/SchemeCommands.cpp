@@ -3,6 +3,7 @@
 #include "ImportReportWindow.h"
 #include "MainWindow.h"
 #include "legacy/LegacyPageFile.h"
+#include "storage/CRegSettings.h"
 #include "storage/SchemeFile.h"
 #include "storage/SchemeState.h"
 #include "toolkit/Blanks.h"
@@ -15,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +35,16 @@ QString dialogFolder(const PlatformServices &platform)
     const QString program = platform.programFolder();
     if (IsWritableFolder(program) && !IsInstalledSoftwareFolder(program))
         return program;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// Old pages lie with the user's work, not with the program: the folder of the last import,
+// the user's documents the first time.
+QString importFolder()
+{
+    const QString last = ProgramSettings().GetSetting(u"Import"_s, u"Folder"_s);
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
@@ -120,9 +132,10 @@ void ImportFromPage(MainWindow &window)
     const QString path = ShowOpenDialog(
         platform, &window,
         tr("Web Pages and Style Sheets (*.html *.htm *.css)|*.html *.htm *.css|All Files (*)|*"),
-        tr("Import from Page..."), dialogFolder(platform));
+        tr("Import from Page..."), importFolder());
     if (path.isEmpty())
         return;
+    ProgramSettings().SaveSetting(u"Import"_s, u"Folder"_s, QFileInfo(path).absolutePath());
 
     const LegacyColorImport result = ImportLegacyPage(path, LegacySourceOf(path));
     const QString name = u'"' + FileNameOf(path) + u'"';

@@ -22,10 +22,61 @@ enum ExitCode { Success = 0, BadScheme = 1, BadUsage = 2 };
 // Scheme files are a few hundred bytes; anything far larger is not one.
 constexpr qint64 SchemeSizeLimit = 1 << 20;
 
+// Echoed values are cut after this many characters.
+constexpr qsizetype EchoLimit = 60;
+
+// The text on one line: line breaks and other control characters escaped.
+QString oneLine(const QString &text)
+{
+    QString line;
+    for (const QChar c : text) {
+        if (c == u'\n')
+            line += u"\\n"_s;
+        else if (c == u'\r')
+            line += u"\\r"_s;
+        else if (c == u'\t')
+            line += u"\\t"_s;
+        else if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line
+                 || c.category() == QChar::Separator_Paragraph)
+            line += u"\\u"_s + QString::number(c.unicode(), 16).rightJustified(4, u'0');
+        else
+            line += c;
+    }
+    return line;
+}
+
+// A value from the command line in a message: quoted, on one line, cut when long.
+QString echoed(const QString &value)
+{
+    const bool cut = value.size() > EchoLimit;
+    return u'"' + oneLine(value.left(EchoLimit)) + (cut ? u"\u2026"_s : QString()) + u'"';
+}
+
 int fail(const QString &message, ExitCode code)
 {
-    std::fprintf(stderr, "brw2css: %s\n", qUtf8Printable(message));
+    std::fprintf(stderr, "brw2css: %s\n", qUtf8Printable(oneLine(message)));
     return code;
+}
+
+// A named file in a message: its name, on one line and cut when long, then a colon.
+QString named(const QString &file)
+{
+    const QString name = file.size() > EchoLimit ? file.left(EchoLimit) + u"\u2026"_s : file;
+    return oneLine(name) + u": "_s;
+}
+
+// Why a named file cannot be read, in words of its own; nothing when it can.
+QString fileProblem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return u"no such file"_s;
+    if (info.isDir())
+        return u"is a folder, not a file"_s;
+    if (!info.isReadable())
+        return u"no permission to read it"_s;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString() : u"cannot be read"_s;
 }
 
 // Standard input copied into a file, so that it goes through the same reader as any file.
@@ -58,10 +109,6 @@ QString textAt(const SchemeTexts &variant, int index)
 std::optional<SchemeVariants> readScheme(const QString &path, QString &error)
 {
     const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable()) {
-        error = u"cannot be read"_s;
-        return std::nullopt;
-    }
     if (info.size() > SchemeSizeLimit || !HasSchemeHeader(path)) {
         error = u"is not a Barwright color scheme file"_s;
         return std::nullopt;
@@ -70,8 +117,8 @@ std::optional<SchemeVariants> readScheme(const QString &path, QString &error)
     const SchemeVariants scheme = SchemeVariantsOf(ReadSchemeFile(path));
     if (const std::optional<IncompleteColor> where = FirstIncompleteColor(scheme)) {
         const SchemeTexts &variant = where->dark ? *scheme.dark : scheme.light;
-        error = valueName(variant, *where) + u" is \""_s + textAt(variant, where->index)
-            + u"\", not a color"_s;
+        error = valueName(variant, *where) + u" is "_s + echoed(textAt(variant, where->index))
+            + u", not a color"_s;
         return std::nullopt;
     }
     return scheme;
@@ -167,7 +214,7 @@ int main(int argc, char *argv[])
     CodeOptions options;
     const std::optional<CodeFormat> chosen = CodeFormatFromName(parser.value(format));
     if (!chosen)
-        return fail(u"unknown format \""_s + parser.value(format) + u'"', BadUsage);
+        return fail(u"unknown format "_s + echoed(parser.value(format)), BadUsage);
     options.format = *chosen;
     bool number = false;
     options.modern.width = parser.value(width).toInt(&number);
@@ -177,7 +224,7 @@ int main(int argc, char *argv[])
     if (parser.isSet(scope)) {
         const std::optional<QString> selector = ScopeSelector(parser.value(scope));
         if (!selector)
-            return fail(u"\""_s + parser.value(scope) + u"\" cannot be the scope"_s, BadUsage);
+            return fail(echoed(parser.value(scope)) + u" cannot be the scope"_s, BadUsage);
         options.modern.scope = *selector;
     }
     const QStringList files = parser.positionalArguments();
@@ -186,7 +233,11 @@ int main(int argc, char *argv[])
 
     const std::optional<InputKind> kind = inputKind(parser.value(input), files.first());
     if (!kind)
-        return fail(u"unknown input \""_s + parser.value(input) + u'"', BadUsage);
+        return fail(u"unknown input "_s + echoed(parser.value(input)), BadUsage);
+    if (files.first() != u"-"_s) {
+        if (const QString problem = fileProblem(files.first()); !problem.isEmpty())
+            return fail(named(files.first()) + problem, BadScheme);
+    }
     if (*kind != InputKind::Scheme) {
         const LegacySource source
             = *kind == InputKind::StyleSheet ? LegacySource::Css : LegacySource::Html;
@@ -194,7 +245,7 @@ int main(int argc, char *argv[])
         const std::optional<SchemeTexts> imported
             = importPage(files.first(), source, parser.isSet(report), error);
         if (!imported)
-            return fail(files.first() + u": "_s + error, BadScheme);
+            return fail(named(files.first()) + error, BadScheme);
         return print({*imported, std::nullopt}, options);
     }
 
@@ -208,6 +259,6 @@ int main(int argc, char *argv[])
     QString error;
     const std::optional<SchemeVariants> scheme = readScheme(path, error);
     if (!scheme)
-        return fail(files.first() + u": "_s + error, BadScheme);
+        return fail(named(files.first()) + error, BadScheme);
     return print(*scheme, options);
 }

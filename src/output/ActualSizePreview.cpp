@@ -39,9 +39,9 @@ void ShowActualSizePreview(QWidget *owner, const SchemeVariants &scheme, Platfor
         NoticeDialog notice(
             QCoreApplication::translate(
                 "ActualSizePreview",
-                "You must have I.E. version 5.5 or later installed on your system in order to "
-                "preview the scrollbars in the colors you have defined. If you don't, you will see "
-                "them in their default colors."),
+                "The preview draws the scrollbars in the colors you have defined with Barwright's "
+                "built-in browser engine, as today's browsers show them. Pages with the classic "
+                "block alone show these colors only in I.E. 5.5 or later."),
             ShowNoticeSetting, NoticeLayout, owner);
         notice.setObjectName(u"msg1"_s);
         notice.exec();

@@ -2,6 +2,7 @@
 
 #include "storage/CRegSettings.h"
 #include "toolkit/CodeTextView.h"
+#include "toolkit/ComboBoxAccessible.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/PlatformServices.h"
 #include "toolkit/Twips.h"
@@ -136,13 +137,10 @@ CodeWindow::CodeWindow(const SchemeVariants &scheme, PlatformServices &platform,
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
 
-    auto *label = new QLabel(tr("Here is the code to colorize your page's scrollbars in I.E. 5.5 "
-                                "or later. Just copy and paste it into the <HEAD> section of "
-                                "your page."),
-                             this);
-    label->setObjectName(u"Label1"_s);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    m_topLabel = new QLabel(this);
+    m_topLabel->setObjectName(u"Label1"_s);
+    m_topLabel->setTextFormat(Qt::PlainText);
+    m_topLabel->setWordWrap(true);
 
     m_classicNote = new QLabel(tr("Today's browsers ignore these properties: choose \"Today's "
                                   "browsers\" for code that colors their scrollbars."),
@@ -159,7 +157,7 @@ CodeWindow::CodeWindow(const SchemeVariants &scheme, PlatformServices &platform,
     m_text->setMinimumHeight(twipsSize(0, 2400).height());
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(label);
+    layout->addWidget(m_topLabel);
     layout->addLayout(buildOptions());
     layout->addWidget(m_classicNote);
     layout->addWidget(m_text, 1);
@@ -181,10 +179,17 @@ CodeWindow::CodeWindow(const SchemeVariants &scheme, PlatformServices &platform,
     resize(width, std::max(twipsSize(0, 4710).height(), heightForWidth(width)));
 }
 
+CodeWindow::~CodeWindow()
+{
+    // The scope field loses the focus as the widgets go, after this part of the window.
+    m_scope->disconnect(this);
+}
+
 QLayout *CodeWindow::buildOptions()
 {
     m_format = new QComboBox(this);
     m_format->setObjectName(u"cboFormat"_s);
+    ComboBoxAccessible::install(m_format);
     m_format->setAccessibleName(tr("Code format"));
     for (const FormatChoice &choice : FormatChoices) {
         m_format->addItem(tr(choice.caption), int(choice.format));
@@ -204,7 +209,19 @@ QLayout *CodeWindow::buildOptions()
     m_scope = new QLineEdit(m_options.modern.scope, this);
     m_scope->setObjectName(u"txtScope"_s);
     m_scope->setAccessibleName(tr("Scope selector"));
-    m_scope->setPlaceholderText(tr("a CSS selector, such as .sidebar"));
+    m_scope->setPlaceholderText(tr("such as .sidebar"));
+    m_scope->setToolTip(tr("The CSS selector of the elements whose scrollbars take the colors, "
+                           "such as .sidebar, #menu, main > pre or div.note; several with "
+                           "commas between them, such as .list, .grid"));
+    auto *scopeLabel = new QLabel(tr("&Scope:"), this);
+    // Tab reaches only the checked choice, and the label's key leads to it; the arrow keys
+    // move between the two.
+    const auto tabToChecked = [this, scopeLabel] {
+        for (QRadioButton *choice : {m_wholePage, m_selector})
+            choice->setFocusPolicy(choice->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        scopeLabel->setBuddy(m_wholePage->isChecked() ? m_wholePage : m_selector);
+    };
+    connect(m_wholePage, &QRadioButton::toggled, this, tabToChecked);
     (m_options.modern.scope.isEmpty() ? m_wholePage : m_selector)->setChecked(true);
     // Toggled, not clicked: the arrow keys move between the two as well.
     connect(m_wholePage, &QRadioButton::toggled, this, [this](bool on) {
@@ -220,6 +237,7 @@ QLayout *CodeWindow::buildOptions()
     });
     // Typing a selector chooses it as the scope, once the typing is finished.
     connect(m_scope, &QLineEdit::textEdited, m_selector, [this] {
+        m_refusedScope.clear();
         const QSignalBlocker quiet(m_selector);
         m_selector->setChecked(true);
     });
@@ -241,7 +259,7 @@ QLayout *CodeWindow::buildOptions()
     auto *form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->addRow(tr("&Format:"), m_format);
-    form->addRow(tr("Scope:"), scopeRow);
+    form->addRow(scopeLabel, scopeRow);
     form->addRow(tr("&Width:"), m_width);
     return form;
 }
@@ -295,6 +313,14 @@ void CodeWindow::Show(const SchemeVariants &scheme, PlatformServices &platform, 
 void CodeWindow::showCode()
 {
     const bool classic = m_options.format == CodeFormat::Classic;
+    m_topLabel->setText(
+        classic ? tr("Here is the code to colorize your page's scrollbars in I.E. 5.5 or later. "
+                     "Just copy and paste it into the <HEAD> section of your page.")
+            : m_options.format == CodeFormat::Both
+            ? tr("Here is the code to colorize your page's scrollbars in today's browsers and in "
+                 "I.E. 5.5 or later. Just copy and paste it into the <HEAD> section of your page.")
+            : tr("Here is the code to colorize your page's scrollbars in today's browsers. Just "
+                 "copy and paste it into the <HEAD> section of your page."));
     m_classicNote->setVisible(classic);
     for (QWidget *field : {static_cast<QWidget *>(m_wholePage), static_cast<QWidget *>(m_selector),
                            static_cast<QWidget *>(m_scope), static_cast<QWidget *>(m_width)})
@@ -344,25 +370,31 @@ void CodeWindow::chooseFormat(int index)
 void CodeWindow::applyScope()
 {
     // The message box takes the focus, which would finish the editing once more.
-    if (m_applyingScope || !m_selector->isChecked())
+    // Leaving the field with a text already refused says nothing more.
+    if (m_applyingScope || !m_selector->isChecked()
+        || (!m_refusedScope.isEmpty() && m_scope->text() == m_refusedScope))
         return;
     m_applyingScope = true;
     const std::optional<QString> selector = ScopeSelector(m_scope->text());
     if (selector) {
+        m_refusedScope.clear();
         m_options.modern.scope = *selector;
         m_scope->setText(*selector);
         storeOptions();
         showCode();
     } else {
+        m_refusedScope = m_scope->text();
         m_platform.messageBox(this,
                               tr("\"%1\" cannot be the scope. Type a CSS selector such as "
                                  ".sidebar or #menu, without braces, semicolons, angle brackets "
                                  "or comments, or choose Whole page.")
                                   .arg(m_scope->text()),
                               MessageBoxStyle::Exclamation, tr("Oops!"));
-        m_scope->setText(m_options.modern.scope);
+        // The scope in force stays; the refused text stays too, selected, to be corrected.
         if (m_options.modern.scope.isEmpty())
             m_wholePage->setChecked(true);
+        m_scope->setFocus();
+        m_scope->selectAll();
     }
     m_applyingScope = false;
 }

@@ -23,6 +23,7 @@ class CodeWindow : public QDialog
 
 public:
     CodeWindow(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner);
+    ~CodeWindow() override;
 
     // Shows the code modally; returns once the window is closed.
     static void Show(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner);
@@ -72,11 +73,13 @@ private:
     CodeOptions m_options;
     QString m_code; // as shown, CR LF line ends and all
     bool m_applyingScope = false;
+    QString m_refusedScope; // the last text refused as the scope, until it is changed
     QComboBox *m_format = nullptr;
     QRadioButton *m_wholePage = nullptr;
     QRadioButton *m_selector = nullptr;
     QLineEdit *m_scope = nullptr;
     QSpinBox *m_width = nullptr;
+    QLabel *m_topLabel = nullptr;
     QLabel *m_classicNote = nullptr;
     CodeTextView *m_text = nullptr;
     QLabel *m_contrast[ContrastReadouts] = {};

@@ -115,58 +115,6 @@ const ArrowButton ArrowButtons[] = {
     {u":horizontal:increment", Direction::Right},
 };
 
-// The selector list split at its top-level commas.
-QStringList selectorList(const QString &selector)
-{
-    QStringList parts;
-    int depth = 0;
-    QChar quote;
-    QString current;
-    for (const QChar c : selector) {
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
-        } else if (c == u'(' || c == u'[') {
-            ++depth;
-        } else if (c == u')' || c == u']') {
-            --depth;
-        } else if (c == u',' && depth == 0) {
-            parts << current.trimmed();
-            current.clear();
-            continue;
-        }
-        current += c;
-    }
-    parts << current.trimmed();
-    return parts;
-}
-
-bool isBalanced(const QString &selector)
-{
-    QString open;
-    QChar quote;
-    for (int i = 0; i < selector.size(); ++i) {
-        const QChar c = selector[i];
-        if (c == u'\\') {
-            ++i; // an escaped character stands for itself
-        } else if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
-        } else if (c == u'(' || c == u'[') {
-            open += c;
-        } else if (c == u')' || c == u']') {
-            if (open.isEmpty() || open.back() != (c == u')' ? u'(' : u'['))
-                return false;
-            open.chop(1);
-        }
-    }
-    return quote.isNull() && open.isEmpty();
-}
-
 // Writes rules with two blanks of indent per level and CR LF line ends.
 class CssWriter
 {
@@ -206,8 +154,7 @@ public:
         , m_width(std::clamp(options.width, MinimumScrollbarWidth, MaximumScrollbarWidth))
         , m_states(hasStates(colors.light) || (colors.dark && hasStates(*colors.dark)))
     {
-        const std::optional<QString> scope = ScopeSelector(options.scope);
-        m_scopes = scope ? selectorList(*scope) : QStringList();
+        m_scopes = ScopeSelectorItems(options.scope);
     }
 
     QString build()
@@ -288,6 +235,10 @@ private:
     {
         const QString button = u"::-webkit-scrollbar-button"_s;
         const QString single = button + u":single-button"_s;
+        // A page's own scrollbar-color or scrollbar-width, even inherited, switches the
+        // scrollbar pseudo-elements off; the scope takes the initial values back.
+        m_css.rule(m_scopes.isEmpty() ? QStringList{u":root"_s, u":root *"_s} : m_scopes,
+                   {u"scrollbar-color: auto;"_s, u"scrollbar-width: auto;"_s});
         m_css.rule(part(u"::-webkit-scrollbar"_s),
                    {u"width: "_s + px(m_width) + u';', u"height: "_s + px(m_width) + u';',
                     u"background-color: "_s + var(TrackElement) + u';'});
@@ -385,20 +336,6 @@ private:
 };
 
 } // namespace
-
-std::optional<QString> ScopeSelector(const QString &text)
-{
-    const QString selector = text.trimmed();
-    if (selector.isEmpty() || selector.contains(u"/*"_s) || selector.contains(u"<!--"_s)
-        || selector.contains(u"-->"_s) || !isBalanced(selector))
-        return std::nullopt;
-    for (const QChar c : selector) {
-        if (c == u'{' || c == u'}' || c == u';' || c == u'<' || c == u'@'
-            || c.category() == QChar::Other_Control)
-            return std::nullopt;
-    }
-    return selector;
-}
 
 std::optional<SheetColors> ResolveSheetColors(const SchemeVariants &scheme)
 {

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "CssSelector.h"
 #include "scheme/SchemeColors.h"
 
 #include <QString>
-
-#include <optional>
 
 inline constexpr int MinimumScrollbarWidth = 8;
 inline constexpr int MaximumScrollbarWidth = 32;
@@ -15,11 +14,6 @@ struct ModernSheetOptions
     QString scope; // a CSS selector; empty for the whole page
     int width = DefaultScrollbarWidth; // of vertical scrollbars, and height of horizontal ones
 };
-
-// The selector, trimmed, when it can stand as the scope of the sheet's rules; nothing when it
-// is empty or could reach outside its rules (braces, semicolons, markup, comments, at-rules,
-// line breaks, unbalanced quotes or brackets).
-std::optional<QString> ScopeSelector(const QString &text);
 
 // The colours of a scheme's variants.
 struct SheetColors

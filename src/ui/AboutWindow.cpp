@@ -49,9 +49,9 @@ AboutWindow::AboutWindow(QWidget *owner)
     label(u"lblVersion"_s, tr("Version %1").arg(QStringLiteral(BARWRIGHT_VERSION)),
           QRect(900, 660, 3885, 225));
     label(u"lblDescription"_s,
-          tr("Add cool colorized scrollbars to your web page in a snap. (Only users of I.E. 5.5 "
-             "or later will see the colors. All other browsers and versions will show normal "
-             "scrollbars.)"),
+          tr("Add cool colorized scrollbars to your web page in a snap. (Today's browsers show "
+             "the colors with the code made for them; the classic block alone works only in "
+             "I.E. 5.5 or later.)"),
           QRect(900, 1260, 3885, 840))
         ->setWordWrap(true);
     QLabel *disclaimer

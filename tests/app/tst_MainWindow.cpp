@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -430,6 +431,10 @@ private Q_SLOTS:
         import(u"none.css"_s, "textarea { scrollbar-face-color: red }\r\n");
         QVERIFY(heading.startsWith(u"\"none.css\" has no"_s));
         QCOMPARE(texts(), before);
+        // The documents folder first, then the folder of the last import.
+        QCOMPARE(platform().fileDialogs[0].folder,
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QCOMPARE(platform().fileDialogs[1].folder, QFileInfo(inProgramDir(u"x"_s)).absolutePath());
 
         const ModalWindowCatcher noReport(u"frmImportReport"_s);
         platform().fileAnswers = {inProgramDir(u"missing.html"_s)};

@@ -10,11 +10,16 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(CodeOptions)
 
 namespace {
+
+constexpr QFile::Permissions Everyone
+    = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
 
 const QByteArray ElementFile = "Barwright Color Scheme File (Do not edit manually)\r\n[Type]\r\n"
                                "IsBase=0\r\n[Colors]\r\nValue 0=#3366CC\r\nValue 1=#ffee00\r\n"
@@ -32,11 +37,20 @@ struct Run
     QByteArray err;
 };
 
-Run brw2css(const QStringList &arguments, const QByteArray &input = {}, const QString &folder = {})
+// As `user`, when named: root reads any file.
+Run brw2css(const QStringList &arguments, const QByteArray &input = {}, const QString &folder = {},
+            const QString &user = {})
 {
     QProcess process;
     process.setWorkingDirectory(folder);
-    process.start(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR") + u"/brw2css"_s, arguments);
+    const QString program = qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR") + u"/brw2css"_s;
+    if (user.isEmpty())
+        process.start(program, arguments);
+    else
+        process.start(
+            u"setpriv"_s,
+            QStringList{u"--reuid="_s + user, u"--regid="_s + user, u"--clear-groups"_s, program}
+                + arguments);
     process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(10000))
@@ -114,7 +128,13 @@ private Q_SLOTS:
         const QByteArray good = ElementFile;
         const QString notScheme = u"bad.brw: is not a Barwright color scheme file"_s;
         const QStringList bad{u"bad.brw"_s};
-        row("missing file", {u"nowhere.brw"_s}, good, 1, u"nowhere.brw: cannot be read"_s);
+        row("missing file", {u"nowhere.brw"_s}, good, 1, u"nowhere.brw: no such file"_s);
+        row("missing style sheet", {u"nowhere.css"_s}, good, 1, u"nowhere.css: no such file"_s);
+        row("folder as a page", {u"--input=html"_s, u"."_s}, good, 1,
+            u".: is a folder, not a file"_s);
+        row("unreadable page", {u"--input=html"_s, bad[0]}, good, 1,
+            u"bad.brw: no permission to read it"_s);
+        row("unreadable scheme", bad, good, 1, u"bad.brw: no permission to read it"_s);
         row("wrong header", bad, QByteArray(good).replace("Barwright", "barwright"), 1, notScheme);
         row("incomplete colour", bad, QByteArray(good).replace("#8844FF", "#8844"), 1,
             u"bad.brw: [Colors] Value 3 is \"#8844\", not a color"_s);
@@ -129,6 +149,8 @@ private Q_SLOTS:
             u"the width must be a whole number from 8 to 32"_s);
         row("unsafe scope", {u"--scope=a{x}"_s, bad[0]}, good, 2,
             u"\"a{x}\" cannot be the scope"_s);
+        row("long scope on two lines", {u"--scope=a{\n"_s + QString(70, u'x'), bad[0]}, good, 2,
+            u"\"a{\\n"_s + QString(57, u'x') + u"\u2026\" cannot be the scope"_s);
         row("no file", {}, good, 2, u"name one scheme file, or - for standard input"_s);
         row("page without legacy colours", {u"--input=html"_s, u"-"_s}, good, 1,
             u"-: no legacy scrollbar colors for the page"_s);
@@ -142,8 +164,15 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(int, exitCode);
         QFETCH(QString, message);
-        QVERIFY(WriteFile(m_folder.filePath(u"bad.brw"_s), file));
-        const Run run = brw2css(arguments, file, m_folder.path());
+        const QString bad = m_folder.filePath(u"bad.brw"_s);
+        QVERIFY(WriteFile(bad, file));
+        const bool locked = message.endsWith(u"no permission to read it"_s);
+        if (locked)
+            QVERIFY(QFile::setPermissions(bad, {})
+                    && QFile::setPermissions(m_folder.path(), Everyone));
+        const Run run = brw2css(arguments, file, m_folder.path(),
+                                locked && geteuid() == 0 ? u"65534"_s : QString());
+        QFile::setPermissions(bad, Everyone);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(QString::fromUtf8(run.err), u"brw2css: "_s + message + u'\n');

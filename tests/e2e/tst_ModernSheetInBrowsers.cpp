@@ -86,12 +86,20 @@ private Q_SLOTS:
         // Old pages whose face comes from a base colour, and from a colour marked !important.
         QTest::newRow("chromium old page base and elements")
             << RealBrowser::Chromium << imported(u"html { scrollbar-base-color: #3366CC; "_s)
-            << true;
+            << true << false;
         QTest::newRow("chromium old page !important")
             << RealBrowser::Chromium
             << imported(u"body { scrollbar-face-color: #3366CC !important } body { "_s
                         "scrollbar-face-color: red; ")
-            << true;
+            << true << false;
+        // A page's own colours, inherited from the root or set on every element, after the sheet.
+        for (const QString &own : {u"html"_s, u"*"_s}) {
+            const QString rule = u"<style>%1 { scrollbar-color: red blue; }</style>"_s.arg(own);
+            for (const QString &scope : {u"#box"_s, QString()})
+                QTest::newRow(qPrintable(u"chromium "_s + own + u" colours, scope "_s + scope))
+                    << RealBrowser::Chromium << code(CodeFormat::Modern, scope) + rule << true
+                    << false;
+        }
         // The classic properties alone must fail the checks, of the bevel and of two colours.
         QTest::newRow("chromium classic block")
             << RealBrowser::Chromium << code(CodeFormat::Classic, {}) << false << false;

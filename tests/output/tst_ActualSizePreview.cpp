@@ -172,6 +172,7 @@ private Q_SLOTS:
         QVERIFY(WriteFile(pagePath(), "earlier"));
         WhenModal(u"msg1"_s, [](QWidget *notice) {
             VerifyTextsFit(notice);
+            QVERIFY(notice->findChild<QLabel *>(u"Label1"_s)->text().contains(u"built-in"_s));
             notice->close(); // not by OK: nothing is stored
         });
         ModalWindowCatcher previewWindow(u"Form3"_s);

@@ -134,9 +134,17 @@ private Q_SLOTS:
         QTest::newRow("blanks trimmed") << u"  #menu > ul  "_s << u"#menu > ul"_s;
         QTest::newRow("list and quotes")
             << u"div[title=\"a,b\"], :is(p, q)"_s << u"div[title=\"a,b\"], :is(p, q)"_s;
+        for (const QString &good :
+             {u"ul#m>li.a:not(.b, [x]) + *:nth-child(-n+ 3 of p) ~ a[href^='x' i]:hover"_s,
+              u"#\\31 23, :has(> img), .md\\:flex, -x:nth-of-type(odd):lang(en)"_s})
+            QTest::newRow(qPrintable(good)) << good << good;
         for (const QString &bad :
-             {u""_s, u"   "_s, u"a {"_s, u"a}"_s, u"a; b"_s, u"</style><p>"_s, u"a /* b"_s,
-              u"@import url(x)"_s, u"a\nb"_s, u"[title=\"x]"_s, u":is(a"_s, u"a]"_s})
+             {u""_s,      u"   "_s,         u"a {"_s,       u"a}"_s,
+              u"a; b"_s,  u"</style><p>"_s, u"a /* b"_s,    u"@import url(x)"_s,
+              u"a\nb"_s,  u"[title=\"x]"_s, u":is(a"_s,     u"a]"_s,
+              u".box,"_s, u","_s,           u"..box"_s,     u"#123"_s,
+              u"div >"_s, u".a\\"_s,        u"a::before"_s, u"p:nth-child(2n+)"_s,
+              u"a,,b"_s,  u"[x=1]"_s,       u":is()"_s,     u"-1a"_s})
             QTest::newRow(qPrintable(u"refused: "_s + QString(bad).replace(u'\n', u"\\n"_s)))
                 << bad << QString();
     }
@@ -146,6 +154,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, scope);
         QCOMPARE(ScopeSelector(text).value_or(QString()), scope);
+        QCOMPARE(ScopeSelectorItems(text).join(u", "_s), scope);
     }
 
     // How the sheet draws is proven in real browsers; here, what they are not shown: a list

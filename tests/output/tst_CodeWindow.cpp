@@ -74,19 +74,36 @@ private Q_SLOTS:
             Q_EMIT window.scopeField()->editingFinished();
             QCOMPARE(platform().messages.size(), 1);
             QVERIFY(window.wholePageChoice()->isChecked());
+            QCOMPARE(window.scopeField()->selectedText(), u"a { color: red }"_s);
+            QVERIFY(window.findChild<QLabel *>(u"Label1"_s)->text().contains(u"today's"_s));
             window.selectorChoice()->click();
             window.scopeField()->setText(u" .sidebar "_s);
             Q_EMIT window.scopeField()->editingFinished();
             window.widthField()->setValue(10);
             QCOMPARE(platform().messages.size(), 1);
-            // The arrow keys move the scope between the whole page and the element.
+            // Tab and the label's key reach the checked scope; the arrow keys move between them.
             window.show();
             window.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&window));
+            const QLineEdit *field = window.scopeField();
+            QVERIFY(field->fontMetrics().horizontalAdvance(field->placeholderText())
+                    < field->contentsRect().width() - 6);
+            window.formatChoice()->setFocus();
+            QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), window.selectorChoice());
+            window.formatChoice()->setFocus();
+            QTest::keyClick(window.formatChoice(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), window.selectorChoice());
             window.selectorChoice()->setFocus();
             QTest::keyClick(window.selectorChoice(), Qt::Key_Left);
             QVERIFY(window.codeText()->toPlainText().startsWith(u"<style>\n:root {"_s));
             QTest::keyClick(window.wholePageChoice(), Qt::Key_Right);
+            QVERIFY(window.codeText()->toPlainText().contains(u".sidebar::-webkit-scrollbar {"_s));
+            // A refused text stays for correcting, and the scope in force with it.
+            window.scopeField()->setText(u".sidebar,"_s);
+            Q_EMIT window.scopeField()->editingFinished();
+            QCOMPARE(window.scopeField()->selectedText(), u".sidebar,"_s);
+            QCOMPARE(platform().messages.size(), 2);
             QVERIFY(window.codeText()->toPlainText().contains(u".sidebar::-webkit-scrollbar {"_s));
         }
         // The next opening starts from the choices; an incomplete colour gives no code to copy.

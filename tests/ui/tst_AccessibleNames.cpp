@@ -8,6 +8,9 @@
 #include "support/TestMain.h"
 #include "ui/AboutWindow.h"
 
+#include <QAccessible>
+#include <QComboBox>
+
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -35,7 +38,7 @@ private Q_SLOTS:
         QTest::newRow("states") << WindowMaker(
             [](MainWindow &main) -> QWidget * { return main.stateWindow(); });
         QTest::newRow("code") << WindowMaker([](MainWindow &main) -> QWidget * {
-            return new CodeWindow({main.schemeTexts(), std::nullopt}, main.platform(), &main);
+            return new CodeWindow(main.scheme(), main.platform(), &main);
         });
         QTest::newRow("about") << WindowMaker(
             [](MainWindow &main) -> QWidget * { return new AboutWindow(&main); });
@@ -56,6 +59,17 @@ private Q_SLOTS:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
         if (window != fixture.window.get())
             window->close();
+    }
+
+    // Named by what it chooses, not by its current choice, which is its value.
+    void formatChoiceNamedByItsPurpose()
+    {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.open());
+        CodeWindow window(fixture.window->scheme(), fixture.window->platform(), nullptr);
+        QAccessibleInterface *item = QAccessible::queryAccessibleInterface(window.formatChoice());
+        QCOMPARE(item->text(QAccessible::Name), u"Code format"_s);
+        QCOMPARE(item->text(QAccessible::Value), window.formatChoice()->currentText());
     }
 };
 

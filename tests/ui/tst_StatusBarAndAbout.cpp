@@ -108,13 +108,15 @@ private Q_SLOTS:
         WhenModal<AboutWindow>([&](AboutWindow *about) {
             QVERIFY(QTest::qWaitForWindowExposed(about));
             VerifyTextsFit(about);
+            QVERIFY(about->findChild<QLabel *>(u"lblDescription"_s)->text().contains(u"Today's"_s));
             QTest::mouseClick(about->homePageLink(), Qt::LeftButton);
             QTest::mouseClick(about->supportLink(), Qt::LeftButton);
             QTest::keyClick(about, Qt::Key_Return);
         });
         trigger(u"mnuHelpAbout"_s);
-        QCOMPARE(launched, (QStringList{u"http://www.fernwick.example/"_s,
-                                        u"mailto:support@fernwick.example"_s}));
+        QCOMPARE(
+            launched,
+            (QStringList{u"http://www.fernwick.example/"_s, u"mailto:support@fernwick.example"_s}));
         trigger(u"mnuHelpContents"_s);
         QCOMPARE(platform().helpRequests, 1);
         trigger(u"mnuHelpMoreFree"_s);
