@@ -148,7 +148,7 @@ void ImportFromPage(MainWindow &window)
     if (result.found)
         applyLoadedScheme(window, result.scheme);
     const QString heading = result.found
-        ? tr("The scrollbar colours of %1 are now in the boxes.").arg(name)
-        : tr("%1 has no legacy scrollbar colours for the page. The scheme is unchanged.").arg(name);
+        ? tr("The scrollbar colors of %1 are now in the boxes.").arg(name)
+        : tr("%1 has no legacy scrollbar colors for the page. The scheme is unchanged.").arg(name);
     ImportReportWindow::Show(heading, result.report, platform, &window);
 }

@@ -83,18 +83,18 @@ QString reportLine(const QList<LegacyDeclaration> &found, qsizetype i,
     if (color && color->compare(d.value, Qt::CaseInsensitive) != 0)
         line += u" ("_s + *color + u')';
     if (d.index == UnknownProperty)
-        return line + tr(", set aside: not a scrollbar colour Barwright knows.");
+        return line + tr(", set aside: not a scrollbar color Barwright knows.");
     const qsizetype w = winner[size_t(d.index)];
     if (!d.forPage)
         return line + tr(", set aside: not the page's own scrollbar.");
     if (!color)
-        return line + tr(", set aside: not a colour Barwright can read.");
+        return line + tr(", set aside: not a color Barwright can read.");
     if (w != i)
         return line + lostTo(d, found[w]);
     if (d.index == BaseColorIndex && given == ElementCount)
-        return line + tr(", set aside: the page gives all seven element colours.");
+        return line + tr(", set aside: the page gives all seven element colors.");
     if (d.index == BaseColorIndex && given > 0)
-        return line + tr(", applied: the element colours the page leaves out are derived from it.");
+        return line + tr(", applied: the element colors the page leaves out are derived from it.");
     return line + tr(", applied.");
 }
 
@@ -148,17 +148,17 @@ LegacyColorImport ImportLegacyColors(QByteArrayView text, LegacySource source)
 
     QStringList lines;
     if (!result.found)
-        lines << tr("No legacy scrollbar colours for the page were found.");
+        lines << tr("No legacy scrollbar colors for the page were found.");
     else if (result.scheme.baseColor)
-        lines << tr("A base-colour scheme: %1.").arg(result.scheme.texts[BaseColorIndex]);
+        lines << tr("A base-color scheme: %1.").arg(result.scheme.texts[BaseColorIndex]);
     else
-        lines << tr("A seven-colour scheme, %1 of its colours from the page.").arg(given);
+        lines << tr("A seven-color scheme, %1 of its colors from the page.").arg(given);
     for (qsizetype i = 0; i < found.size() && i < ReportLimit; ++i)
         lines << reportLine(found, i, colors[size_t(i)], winner, given);
     if (found.size() > ReportLimit)
         lines << tr("… and %1 more.").arg(found.size() - ReportLimit);
     if (given > 0 && !omitted.isEmpty()) {
-        lines << (derived ? tr("Derived from the base colour %1: %2.").arg(base)
+        lines << (derived ? tr("Derived from the base color %1: %2.").arg(base)
                           : tr("Not set by the page, so from the default scheme: %1."))
                      .arg(omitted.join(u", "_s));
     }

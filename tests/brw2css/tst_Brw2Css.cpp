@@ -206,7 +206,7 @@ private Q_SLOTS:
         const Run run = brw2css({u"--report"_s, page});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QString::fromUtf8(run.out), BuildCode(schemeIn(m_elements), modern).value());
-        QVERIFY2(run.err.startsWith("A seven-colour scheme, 7 of its colours from the page.\n"
+        QVERIFY2(run.err.startsWith("A seven-color scheme, 7 of its colors from the page.\n"
                                     "Line 2, BODY: scrollbar-face-color: #3366CC, applied.\n"),
                  run.err.constData());
     }

@@ -47,7 +47,7 @@ private Q_SLOTS:
                "  SCROLLBAR-ARROW-COLOR: #FFFF00;SCROLLBAR-TRACK-COLOR:#000080\">\n</BODY></HTML>"_s
             << false << scheme({{0, "#336699"}, {1, "#FFFF00"}, {6, "#000080"}})
             << QStringList{
-                   u"A seven-colour scheme, 3 of its colours from the page."_s,
+                   u"A seven-color scheme, 3 of its colors from the page."_s,
                    u"Line 3, BODY style attribute: scrollbar-arrow-color: #FFFF00, applied."_s};
         QTest::newRow("style sheet with comments and !important")
             << u"/* site colours: body { scrollbar-face-color: red } */\n"
@@ -87,7 +87,7 @@ private Q_SLOTS:
                            "aside: not the page's own scrollbar."_s};
         QTest::newRow("base only")
             << u"<body style=\"scrollbar-base-color: #6699cc\">"_s << false
-            << scheme({{7, "#6699CC"}}, true) << QStringList{u"A base-colour scheme: #6699CC."_s};
+            << scheme({{7, "#6699CC"}}, true) << QStringList{u"A base-color scheme: #6699CC."_s};
         QTest::newRow("base plus elements")
             << u"body { scrollbar-base-color: #6699CC; scrollbar-arrow-color: black;\n"
                "scrollbar-track-color: inherit }"_s
@@ -96,8 +96,8 @@ private Q_SLOTS:
                    {{0, "#6699CC"}, {1, "#000000"}, {3, "#6699CC"}, {4, "#446688"}, {6, "#B3CCE6"}})
             << QStringList{
                    u"Line 1, body: scrollbar-base-color: #6699CC, applied: the element "
-                   "colours the page leaves out are derived from it."_s,
-                   u"Derived from the base colour #6699CC: face #6699CC, highlight #FFFFFF, "
+                   "colors the page leaves out are derived from it."_s,
+                   u"Derived from the base color #6699CC: face #6699CC, highlight #FFFFFF, "
                    "3dlight #6699CC, shadow #446688, darkshadow #000000, track #B3CCE6."_s};
         QTest::newRow("the cascade, system colours, * and a look-alike")
             << u"<style>body { scrollbar-face-color: #111111 !important }\n"
@@ -110,7 +110,7 @@ private Q_SLOTS:
             << QStringList{u"Line 2, html body.x: scrollbar-face-color: #222222, set aside: line 1 "
                            "is !important."_s,
                            u"Line 3, *: scrollbar-dlight-color: #fff, set aside: not a scrollbar "
-                           "colour Barwright knows."_s,
+                           "color Barwright knows."_s,
                            u"Line 6, body: scrollbar-shadow-color: #555555, set aside: line 5 is a "
                            "style attribute."_s};
         QTest::newRow("a long element name is cut")
@@ -123,7 +123,7 @@ private Q_SLOTS:
                                  "<p>scrollbar-face-color: red</p></body></html>"_s
                               << false << QString()
                               << QStringList{
-                                     u"No legacy scrollbar colours for the page were found."_s};
+                                     u"No legacy scrollbar colors for the page were found."_s};
     }
 
     void pagesInTheStylesOfTheWild()
