@@ -130,13 +130,15 @@ bool ScrollbarDiagram::isOnThumb(QPointF position) const
 
 void ScrollbarDiagram::showThumbState()
 {
-    int color = DiagramElementColor(FaceElement);
-    const int hover = m_stateColors[HoverState];
-    const int pressed = m_stateColors[PressedState];
-    if (m_thumbPressed && pressed != -1)
-        color = pressed;
-    else if (m_pointerOnThumb && hover != -1)
-        color = hover;
+    // A state without a face of its own shows the face, as the pages' rules do: pressed wins
+    // over hover even then.
+    int color = -1;
+    if (m_thumbPressed)
+        color = m_stateColors[PressedState];
+    else if (m_pointerOnThumb)
+        color = m_stateColors[HoverState];
+    if (color == -1)
+        color = DiagramElementColor(FaceElement);
     setShapeColor(FaceElement, DiagramLayout::ThumbFaceIndex, color);
 }
 

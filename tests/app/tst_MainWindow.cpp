@@ -358,6 +358,10 @@ private Q_SLOTS:
         QTest::newRow("all four") << Header + light + dark + states
                 + QByteArray(states).replace("[S", "[Dark S")
                                   << QByteArray();
+        QTest::newRow("dark base colour, one state") << Header + light
+                + "[Dark Type]\r\nIsBase=1\r\n[Dark Color]\r\nValue=#202040\r\n"
+                  "[Dark States]\r\nPressed=#101020\r\n"
+                                                     << QByteArray();
         QTest::newRow("bad dark colour")
             << Header + light + dark.replace("2=#FFFFFF", "2=#12G456") << QByteArray("#12G456");
         QTest::newRow("bad hover")

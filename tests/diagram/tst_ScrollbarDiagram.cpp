@@ -89,41 +89,32 @@ private Q_SLOTS:
         QCOMPARE(shownAt(&diagram, {900, 2800}), Colors[0]);
     }
 
-    void thumbShowsTheFaceOfItsState_data()
-    {
-        QTest::addColumn<int>("hover");
-        QTest::addColumn<int>("pressed");
-        QTest::addColumn<QPoint>("twips"); // where the pointer goes
-        QTest::addColumn<bool>("press");
-        QTest::addColumn<int>("shown");
-        const int face = Colors[0];
-        QTest::newRow("over the thumb")
-            << 0x123456 << 0x654321 << QPoint(900, 2800) << false << 0x123456;
-        QTest::newRow("over the track") << 0x123456 << -1 << QPoint(900, 4300) << false << face;
-        QTest::newRow("pressed") << 0x123456 << 0x654321 << QPoint(900, 2800) << true << 0x654321;
-        QTest::newRow("no pressed face") << -1 << -1 << QPoint(900, 2800) << true << face;
-    }
-
+    // The hover face under the pointer, the pressed face while pressed, and the face where
+    // the state has none or the pointer is off the thumb.
     void thumbShowsTheFaceOfItsState()
     {
-        QFETCH(int, hover);
-        QFETCH(int, pressed);
-        QFETCH(QPoint, twips);
-        QFETCH(bool, press);
         ScrollbarDiagram diagram(Colors);
         diagram.show();
         QVERIFY(QTest::qWaitForWindowExposed(&diagram));
-        diagram.paintElementColor(HoverIndex, hover);
-        diagram.paintElementColor(PressedIndex, pressed);
-        const QPoint pixel = diagram.pixelRect(QRect(twips, QSize(15, 15))).topLeft();
-        QTest::mouseMove(&diagram, pixel);
-        if (press)
-            QTest::mousePress(&diagram, Qt::LeftButton, {}, pixel);
-        QTEST(shownAt(&diagram, {900, 2800}), "shown");
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(&diagram, &leave);
-        QTest::mouseRelease(&diagram, Qt::LeftButton, {}, pixel);
-        QCOMPARE(shownAt(&diagram, {900, 2800}), Colors[0]);
+        const QPoint thumb = diagram.pixelRect(QRect(900, 2800, 15, 15)).topLeft();
+        const QPoint track = diagram.pixelRect(QRect(900, 4300, 15, 15)).topLeft();
+        const auto shown = [&diagram] {
+            return shownAt(&diagram, {900, 2800});
+        };
+        diagram.paintElementColor(HoverIndex, 0x123456);
+        for (const int pressed : {0x654321, -1}) {
+            diagram.paintElementColor(PressedIndex, pressed);
+            QTest::mouseMove(&diagram, track);
+            QCOMPARE(shown(), Colors[0]);
+            QTest::mouseMove(&diagram, thumb);
+            QCOMPARE(shown(), 0x123456);
+            QTest::mousePress(&diagram, Qt::LeftButton, {}, thumb);
+            QCOMPARE(shown(), pressed == -1 ? Colors[0] : pressed);
+            QTest::mouseRelease(&diagram, Qt::LeftButton, {}, thumb);
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(&diagram, &leave);
+            QCOMPARE(shown(), Colors[0]);
+        }
     }
 
     void paintingAnElementRepaintsItsRectanglesOnly()

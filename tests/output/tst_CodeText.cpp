@@ -8,7 +8,6 @@
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(SchemeColors)
-Q_DECLARE_METATYPE(SchemeTexts)
 
 namespace {
 
@@ -94,37 +93,30 @@ private Q_SLOTS:
         QCOMPARE(ResolveSchemeColors(scheme)->rgb, expected.rgb);
     }
 
-    void derivesASoundDarkVariant_data()
-    {
-        QTest::addColumn<SchemeTexts>("light");
-        SchemeTexts grey = defaultScheme(), base;
-        grey.states = {u"#A0A0A0"_s, u"#"_s};
-        base = {{}, true, {u"#"_s, u"#FFFFFF"_s}};
-        base.texts[BaseColorIndex] = u"#4A6FA5"_s;
-        QTest::newRow("grey, hover darker") << grey;
-        QTest::newRow("base colour, pressed lighter") << base;
-    }
-
     void derivesASoundDarkVariant()
     {
-        QFETCH(SchemeTexts, light);
-        const SchemeTexts dark = DeriveDarkVariant(light).value();
-        const SchemeColors from = *ResolveSchemeColors(light), to = *ResolveSchemeColors(dark);
+        SchemeTexts grey = defaultScheme(), base{{}, true, {u"#"_s, u"#FFFFFF"_s}};
+        grey.states = {u"#A0A0A0"_s, u"#"_s}; // a hover face darker than the face
+        base.texts[BaseColorIndex] = u"#4A6FA5"_s; // a pressed face lighter than the base
         const auto l = [](QRgb color) {
             return QColor(color).lightnessF();
         };
-        const float face = l(to[FaceElement]);
-        QVERIFY(!dark.baseColor && face <= 0.31f && l(to[ArrowElement]) >= 0.85f);
-        QVERIFY(l(to[HighlightElement]) > face && l(to[Light3DElement]) > face
-                && l(to[ShadowElement]) < face && l(to[DarkShadowElement]) < face
-                && l(to[TrackElement]) < face);
-        // A state set in the light variant is set in the dark one, its step turned round.
-        for (size_t i = 0; i < StateCount; ++i)
-            QVERIFY(IsNoStateText(dark.states[i]) == IsNoStateText(light.states[i])
-                    && (l(from.states[i]) - l(from[FaceElement])) * (l(to.states[i]) - face)
-                        < 0.01f);
-        light.texts[light.baseColor ? BaseColorIndex : ShadowElement] = u"#80"_s;
-        QVERIFY(!DeriveDarkVariant(light));
+        for (SchemeTexts light : {grey, base}) {
+            const SchemeTexts dark = DeriveDarkVariant(light).value();
+            const SchemeColors from = *ResolveSchemeColors(light), to = *ResolveSchemeColors(dark);
+            const float face = l(to[FaceElement]);
+            QVERIFY(!dark.baseColor && face <= 0.31f && l(to[ArrowElement]) >= 0.85f);
+            QVERIFY(l(to[HighlightElement]) > face && l(to[Light3DElement]) > face
+                    && l(to[ShadowElement]) < face && l(to[DarkShadowElement]) < face
+                    && l(to[TrackElement]) < face);
+            // A state set in the light variant is set in the dark one, its step turned round.
+            for (size_t i = 0; i < StateCount; ++i)
+                QVERIFY(IsNoStateText(dark.states[i]) == IsNoStateText(light.states[i])
+                        && (l(from.states[i]) - l(from[FaceElement])) * (l(to.states[i]) - face)
+                            < 0.01f);
+            light.texts[light.baseColor ? BaseColorIndex : ShadowElement] = u"#80"_s;
+            QVERIFY(!DeriveDarkVariant(light));
+        }
     }
 
     void acceptsOnlySafeScopes_data()

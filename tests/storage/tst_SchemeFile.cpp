@@ -166,37 +166,6 @@ private Q_SLOTS:
                  QStringList());
     }
 
-    void newSectionsLoadAndSaveAsTheyWere_data()
-    {
-        QTest::addColumn<QByteArray>("sections"); // after the light colours
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("none") << QByteArray() << false;
-        QTest::newRow("all four") << QByteArray(
-            "[Dark Type]\r\nIsBase=0\r\n[Dark Colors]\r\nValue 0=#3F3F3F\r\n"
-            "Value 1=#D9D9D9\r\nValue 2=#7F7F7F\r\nValue 3=#5E5E5E\r\n"
-            "Value 4=#262626\r\nValue 5=#0D0D0D\r\nValue 6=#1A1A1A\r\n"
-            "[States]\r\nHover=#A0A0A0\r\nPressed=#909090\r\n"
-            "[Dark States]\r\nHover=#595959\r\nPressed=#303030\r\n")
-                                  << true;
-        QTest::newRow("dark base colour, one state")
-            << QByteArray("[Dark Type]\r\nIsBase=1\r\n[Dark Color]\r\nValue=#202040\r\n"
-                          "[Dark States]\r\nPressed=#101020\r\n")
-            << true;
-    }
-
-    void newSectionsLoadAndSaveAsTheyWere()
-    {
-        QFETCH(QByteArray, sections);
-        QFETCH(bool, dark);
-        QCOMPARE(WriteSchemeFile(m_path, defaults()), QString());
-        const QByteArray file = ReadFile(m_path) + sections;
-        QVERIFY(WriteFile(m_path, file));
-        const SchemeVariants scheme = SchemeVariantsOf(ReadSchemeFile(m_path));
-        QCOMPARE(scheme.dark.has_value(), dark);
-        QCOMPARE(WriteSchemeFile(m_path, scheme), QString());
-        QCOMPARE(ReadFile(m_path), file);
-    }
-
     void headerIsTheFirstFieldOfTheFirstLine_data()
     {
         QTest::addColumn<QByteArray>("bytes");
