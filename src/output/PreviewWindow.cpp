@@ -5,6 +5,7 @@
 #include "PageViewLoader.h"
 #include "color/ColorValues.h"
 #include "storage/CRegSettings.h"
+#include "toolkit/ComboBoxAccessible.h"
 #include "toolkit/EntryBox.h"
 #include "toolkit/PlatformServices.h"
 #include "toolkit/TextFit.h"
@@ -97,6 +98,7 @@ void PreviewWindow::buildChoices()
     CondenseToFit(label);
 
     m_engine = new QComboBox(this);
+    ComboBoxAccessible::install(m_engine);
     m_engine->setObjectName(u"cboShowAs"_s);
     m_engine->setGeometry(twipsRect(870, ChoicesTop, 2430, 330));
     m_engine->addItems(

@@ -68,19 +68,16 @@ private Q_SLOTS:
                      QSize(size, size));
 
         // What software centres and man read, without a warning.
-        const QString metainfo = u"share/metainfo/%1.metainfo.xml"_s.arg(m_appId);
-        QVERIFY2(run(u"appstreamcli"_s, {u"validate"_s, u"--no-net"_s, root.filePath(metainfo)},
-                     &complaints)
-                     == 0,
-                 qPrintable(complaints));
-        for (const QString &page : {u"barwright"_s, u"brw2css"_s}) {
-            QCOMPARE(run(u"sh"_s,
-                         {u"-c"_s, u"MANWIDTH=80 man --warnings -l \"$0\" 2>&1 >/dev/null"_s,
-                          root.filePath(u"share/man/man1/%1.1.gz"_s.arg(page))},
-                         &complaints),
-                     0);
-            QCOMPARE(complaints, QString());
-        }
+        QCOMPARE(run(u"sh"_s,
+                     {u"-c"_s,
+                      u"out=$(appstreamcli validate --no-net \"$0\") || echo \"$out\"; "
+                      "MANWIDTH=80 man --warnings -l \"$1\" \"$2\" 2>&1 >/dev/null"_s,
+                      root.filePath(u"share/metainfo/%1.metainfo.xml"_s.arg(m_appId)),
+                      root.filePath(u"share/man/man1/barwright.1.gz"_s),
+                      root.filePath(u"share/man/man1/brw2css.1.gz"_s)},
+                     &complaints),
+                 0);
+        QCOMPARE(complaints, QString());
 
         // The Debian package holds the same files under /usr, and the web engine's library among
         // its dependencies; lintian finds no error in it.

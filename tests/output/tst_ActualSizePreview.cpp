@@ -91,43 +91,34 @@ private Q_SLOTS:
         QCOMPARE(stored(Colors, u"bgcolor"_s), u"#FFFFFF"_s);
     }
 
-    void engineAndVariantChoicesAreRemembered_data()
-    {
-        QTest::addColumn<bool>("dark"); // whether the scheme has a dark variant
-        QTest::addColumn<QString>("look"); // stored before
-        QTest::addColumn<QString>("theme");
-        QTest::newRow("light only") << false << u"Firefox"_s << u"Dark"_s;
-        QTest::newRow("dark, shown dark") << true << u"Forced"_s << u"Dark"_s;
-        QTest::newRow("dark, shown light") << true << u"Chromium"_s << u"Light"_s;
-    }
-
+    // "Dark" is offered only for a scheme with a dark variant; both choices are stored on Close.
     void engineAndVariantChoicesAreRemembered()
     {
-        QFETCH(bool, dark);
-        QFETCH(QString, look);
-        QFETCH(QString, theme);
-        CRegSettings settings = ProgramSettings();
-        settings.SaveSetting(General, ShowNotice, u"0"_s);
-        settings.SaveSetting(Colors, u"showas"_s, look);
-        settings.SaveSetting(Colors, u"theme"_s, theme);
-        if (dark)
-            trigger(u"mnuEditDerive"_s);
         const QStringList looks{u"Chromium"_s, u"Firefox"_s, u"Forced"_s};
-        const int other = (int(looks.indexOf(look)) + 1) % 3;
-        WhenModal(u"Form3"_s, [&](QWidget *window) {
-            PreviewWindow *preview = asPreview(window);
-            VerifyTextsFit(window);
-            QCOMPARE(preview->engineChoice()->currentIndex(), looks.indexOf(look));
-            QCOMPARE(preview->variantChoice(true)->isVisibleTo(window), dark);
-            QCOMPARE(preview->variantChoice(true)->isChecked(), dark && theme == u"Dark"_s);
-            preview->engineChoice()->setCurrentIndex(other);
-            preview->variantChoice(theme == u"Light"_s)->setChecked(true);
-            preview->closeButton()->click();
-        });
-        preview();
-        QCOMPARE(stored(Colors, u"showas"_s), looks[other]);
-        // Without a dark variant, the stored choice waits for a scheme that has one.
-        QCOMPARE(stored(Colors, u"theme"_s) == theme, !dark);
+        for (const auto &[dark, look, theme] :
+             {std::tuple(false, 1, u"Dark"_s), std::tuple(true, 2, u"Dark"_s),
+              std::tuple(true, 0, u"Light"_s)}) {
+            CRegSettings settings = ProgramSettings();
+            settings.SaveSetting(General, ShowNotice, u"0"_s);
+            settings.SaveSetting(Colors, u"showas"_s, looks[look]);
+            settings.SaveSetting(Colors, u"theme"_s, theme);
+            if (dark && !window()->scheme().dark)
+                trigger(u"mnuEditDerive"_s);
+            WhenModal(u"Form3"_s, [&](QWidget *window) {
+                PreviewWindow *preview = asPreview(window);
+                VerifyTextsFit(window);
+                QCOMPARE(preview->engineChoice()->currentIndex(), look);
+                QCOMPARE(preview->variantChoice(true)->isVisibleTo(window), dark);
+                QCOMPARE(preview->variantChoice(true)->isChecked(), dark && theme == u"Dark"_s);
+                preview->engineChoice()->setCurrentIndex((look + 1) % 3);
+                preview->variantChoice(theme == u"Light"_s)->setChecked(true);
+                preview->closeButton()->click();
+            });
+            preview();
+            QCOMPARE(stored(Colors, u"showas"_s), looks[(look + 1) % 3]);
+            // Without a dark variant, the stored choice waits for a scheme that has one.
+            QCOMPARE(stored(Colors, u"theme"_s) == theme, !dark);
+        }
     }
 
     void pageGoesWhereItCanBeWritten()

@@ -45,6 +45,9 @@ void collect(QAccessibleInterface *item, QStringList &faults, QHash<QString, QSt
             faults << describe(item) + u": no name"_s;
         else
             names[name] << describe(item);
+        // A choice is named by what it chooses; its current choice is its value.
+        if (item->role() == QAccessible::ComboBox && name == item->text(QAccessible::Value))
+            faults << describe(item) + u": named by its current choice"_s;
     }
     if (isControl(item->role()) && !item->state().focusable && !item->state().disabled)
         faults << describe(item) + u": the keyboard cannot reach it"_s;

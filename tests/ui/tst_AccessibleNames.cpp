@@ -8,9 +8,6 @@
 #include "support/TestMain.h"
 #include "ui/AboutWindow.h"
 
-#include <QAccessible>
-#include <QComboBox>
-
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -59,17 +56,6 @@ private Q_SLOTS:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
         if (window != fixture.window.get())
             window->close();
-    }
-
-    // Named by what it chooses, not by its current choice, which is its value.
-    void formatChoiceNamedByItsPurpose()
-    {
-        MainWindowFixture fixture;
-        QVERIFY(fixture.open());
-        CodeWindow window(fixture.window->scheme(), fixture.window->platform(), nullptr);
-        QAccessibleInterface *item = QAccessible::queryAccessibleInterface(window.formatChoice());
-        QCOMPARE(item->text(QAccessible::Name), u"Code format"_s);
-        QCOMPARE(item->text(QAccessible::Value), window.formatChoice()->currentText());
     }
 };
 
