@@ -36,10 +36,8 @@ QString indexed(const char16_t *name, int index)
 // "Hover Face Color", "Pressed Face Color".
 QString rowName(int index)
 {
-    if (index == HoverIndex)
-        return u"Hover Face Color"_s;
-    if (index == PressedIndex)
-        return u"Pressed Face Color"_s;
+    if (index >= EntryCount)
+        return QString::fromUtf16(SchemeStates[size_t(index - EntryCount)].name);
     return QString::fromUtf16(index < ElementCount ? SchemeElements[size_t(index)].name
                                                    : BaseColorName);
 }
@@ -64,12 +62,12 @@ ColorEntryRows::ColorEntryRows(QWidget *elementFrame, QWidget *baseFrame, QWidge
                                            QString::fromUtf16(element.captionName), boxTop);
     }
     buildRow(BaseColorIndex, baseFrame, QPoint(1470, 270), 2550, 210, palette, capture);
-    const QString stateCaptions[] = {tr("Hover Face:"), tr("Pressed Face:")};
     for (int state = 0; state < StateCount; ++state) {
         const int boxTop = StateColorsWindow::boxTop(state);
         buildRow(EntryCount + state, stateFrame, QPoint(StateColorsWindow::BoxLeft, boxTop),
                  StateColorsWindow::ButtonsLeft, boxTop - 60, palette, capture);
-        addCaption(stateFrame, stateCaptions[state], indexed(u"lblState", state), boxTop);
+        addCaption(stateFrame, QString::fromUtf16(SchemeStates[size_t(state)].caption),
+                   indexed(u"lblState", state), boxTop);
     }
 }
 

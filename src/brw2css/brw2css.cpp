@@ -99,12 +99,6 @@ QString valueName(const SchemeTexts &variant, IncompleteColor where)
                              : prefix + u"Colors] Value "_s + QString::number(where.index);
 }
 
-QString textAt(const SchemeTexts &variant, int index)
-{
-    return index < EntryCount ? variant.texts[size_t(index)]
-                              : variant.states[size_t(index - EntryCount)];
-}
-
 // The scheme in a file, or an empty text and `error` telling what is wrong.
 std::optional<SchemeVariants> readScheme(const QString &path, QString &error)
 {
@@ -117,7 +111,7 @@ std::optional<SchemeVariants> readScheme(const QString &path, QString &error)
     const SchemeVariants scheme = SchemeVariantsOf(ReadSchemeFile(path));
     if (const std::optional<IncompleteColor> where = FirstIncompleteColor(scheme)) {
         const SchemeTexts &variant = where->dark ? *scheme.dark : scheme.light;
-        error = valueName(variant, *where) + u" is "_s + echoed(textAt(variant, where->index))
+        error = valueName(variant, *where) + u" is "_s + echoed(variant.at(where->index))
             + u", not a color"_s;
         return std::nullopt;
     }

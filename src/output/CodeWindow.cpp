@@ -73,18 +73,11 @@ QString colorName(int index)
 {
     if (index == BaseColorIndex)
         return tr("Base Color");
-    if (index == HoverIndex)
-        return tr("Hover Face");
-    if (index == PressedIndex)
-        return tr("Pressed Face");
-    QString caption = QString::fromUtf16(SchemeElements[size_t(index)].caption);
+    QString caption = QString::fromUtf16(index < ElementCount
+                                             ? SchemeElements[size_t(index)].caption
+                                             : SchemeStates[size_t(index - EntryCount)].caption);
     caption.chop(1);
     return caption;
-}
-
-QRgb shownColor(const SchemeColors &colors, int index)
-{
-    return index == HoverIndex ? colors.states[HoverState] : colors.rgb[size_t(index)];
 }
 
 // One readout: the ratio of the pair's colours, marked when under the minimum.
@@ -94,8 +87,8 @@ void showRatio(QLabel *label, const QString &caption, const std::optional<Scheme
     QString text = caption + u": "_s;
     bool low = false;
     if (colors) {
-        const double ratio = ContrastRatio(shownColor(*colors, pair.foreground),
-                                           shownColor(*colors, pair.background));
+        const double ratio
+            = ContrastRatio(colors->at(pair.foreground), colors->at(pair.background));
         // Cut, not rounded, so that a ratio shown as 3.0 passes.
         text += QString::number(std::floor(ratio * 10) / 10, 'f', 1) + u":1"_s;
         low = ratio < NonTextContrastMinimum;

@@ -32,12 +32,6 @@ bool isState(const Property &property)
     return property.index >= EntryCount;
 }
 
-QRgb colorOf(const SchemeColors &colors, int index)
-{
-    return index < EntryCount ? colors.rgb[size_t(index)]
-                              : colors.states[size_t(index - EntryCount)];
-}
-
 // Whether the variant gives a state a colour of its own.
 bool hasStates(const SchemeColors &colors)
 {
@@ -224,7 +218,7 @@ private:
             if (isState(property) && !m_states)
                 continue;
             declarations << QString::fromUtf16(property.name) + u": "_s
-                    + (colors ? ColorText(colorOf(*colors, property.index))
+                    + (colors ? ColorText(colors->at(property.index))
                               : QString::fromUtf16(property.forcedColor))
                     + u';';
         }

@@ -15,6 +15,11 @@ struct SchemeColors
     std::array<QRgb, StateCount> states{}; // the face's colour where the variant sets none
 
     QRgb operator[](ElementIndex element) const { return rgb[size_t(element)]; }
+    // An element's colour, or a state's by HoverIndex or PressedIndex.
+    QRgb at(int index) const
+    {
+        return index < ElementCount ? rgb[size_t(index)] : states[size_t(index - EntryCount)];
+    }
 };
 
 // 0 to 9 and A to F in either case.

@@ -15,6 +15,18 @@ constexpr int StateCount = 2;
 constexpr int HoverIndex = EntryCount + HoverState;
 constexpr int PressedIndex = EntryCount + PressedState;
 
+struct SchemeState
+{
+    const char16_t *caption;
+    const char16_t *name; // what a screen reader calls the state's colour
+    const char16_t *fileKey; // its key in a scheme file's states sections
+};
+
+inline constexpr std::array<SchemeState, StateCount> SchemeStates{{
+    {u"Hover Face:", u"Hover Face Color", u"Hover"},
+    {u"Pressed Face:", u"Pressed Face Color", u"Pressed"},
+}};
+
 // One variant of the scheme as its controls hold it: the texts of the eight entry boxes by
 // element index, whether the base-colour check box is ticked, and the state faces by state
 // index. A state text of "#" or nothing leaves that state to the face colour.
@@ -23,6 +35,12 @@ struct SchemeTexts
     std::array<QString, EntryCount> texts;
     bool baseColor = false;
     std::array<QString, StateCount> states;
+
+    // The text of entry box `index`: an element's, the base colour's or a state's.
+    const QString &at(int index) const
+    {
+        return index < EntryCount ? texts[size_t(index)] : states[size_t(index - EntryCount)];
+    }
 };
 
 // A whole scheme: the light variant, and a dark one for pages in dark mode when it has one.

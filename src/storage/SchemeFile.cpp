@@ -40,8 +40,6 @@ QByteArray firstField(QByteArray line)
     return line.mid(start, comma < 0 ? -1 : comma - start);
 }
 
-const char16_t *const StateKeys[StateCount] = {u"Hover", u"Pressed"};
-
 // The section names of one variant; the dark one's carry a prefix.
 struct VariantSections
 {
@@ -76,7 +74,7 @@ QByteArray schemeBytes(const SchemeVariants &scheme)
     const auto putStates = [&put](const SchemeTexts &variant, const VariantSections &names) {
         for (int state = 0; state < StateCount; ++state) {
             if (!IsNoStateText(variant.states[size_t(state)]))
-                put(names.states, QString::fromUtf16(StateKeys[state]),
+                put(names.states, QString::fromUtf16(SchemeStates[size_t(state)].fileKey),
                     variant.states[size_t(state)]);
         }
     };
@@ -105,7 +103,8 @@ SchemeFileVariant readVariant(CIniFile &ini, const VariantSections &names)
             variant.elementTexts[size_t(i)] = read(names.colors, elementKey(i));
     }
     for (int state = 0; state < StateCount; ++state)
-        variant.states[size_t(state)] = read(names.states, QString::fromUtf16(StateKeys[state]));
+        variant.states[size_t(state)]
+            = read(names.states, QString::fromUtf16(SchemeStates[size_t(state)].fileKey));
     return variant;
 }
 
