@@ -99,8 +99,9 @@ QString valueName(const SchemeTexts &variant, IncompleteColor where)
                              : prefix + u"Colors] Value "_s + QString::number(where.index);
 }
 
-// The scheme in a file, or an empty text and `error` telling what is wrong.
-std::optional<SchemeVariants> readScheme(const QString &path, QString &error)
+// The scheme in a file, or an empty text and `error` telling what is wrong with the colours
+// the format needs.
+std::optional<SchemeVariants> readScheme(const QString &path, CodeFormat format, QString &error)
 {
     const QFileInfo info(path);
     if (info.size() > SchemeSizeLimit || !HasSchemeHeader(path)) {
@@ -109,7 +110,13 @@ std::optional<SchemeVariants> readScheme(const QString &path, QString &error)
     }
     // As with the light colours, a text in a new section that is no colour is refused.
     const SchemeVariants scheme = SchemeVariantsOf(ReadSchemeFile(path));
-    if (const std::optional<IncompleteColor> where = FirstIncompleteColor(scheme)) {
+    SchemeVariants needed = scheme;
+    if (format == CodeFormat::Classic) {
+        // The classic block's browser knew neither dark mode nor hover.
+        needed.dark.reset();
+        needed.light.states = {};
+    }
+    if (const std::optional<IncompleteColor> where = FirstIncompleteColor(needed)) {
         const SchemeTexts &variant = where->dark ? *scheme.dark : scheme.light;
         error = valueName(variant, *where) + u" is "_s + echoed(variant.at(where->index))
             + u", not a color"_s;
@@ -251,7 +258,7 @@ int main(int argc, char *argv[])
         path = standardInput.fileName();
     }
     QString error;
-    const std::optional<SchemeVariants> scheme = readScheme(path, error);
+    const std::optional<SchemeVariants> scheme = readScheme(path, options.format, error);
     if (!scheme)
         return fail(named(files.first()) + error, BadScheme);
     return print(*scheme, options);

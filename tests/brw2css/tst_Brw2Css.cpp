@@ -82,36 +82,41 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("fromStandardInput");
-        QTest::addColumn<bool>("base");
+        QTest::addColumn<QByteArray>("file");
         QTest::addColumn<CodeOptions>("options");
 
         const ModernSheetOptions plain;
+        const QStringList classic{u"--format"_s, u"classic"_s};
         QTest::newRow("modern by default")
-            << QStringList() << false << false << CodeOptions{CodeFormat::Modern, plain};
+            << QStringList() << false << ElementFile << CodeOptions{CodeFormat::Modern, plain};
         QTest::newRow("classic, lower case kept")
-            << QStringList{u"--format"_s, u"classic"_s} << false << false
+            << classic << false << ElementFile << CodeOptions{CodeFormat::Classic, plain};
+        // The classic block has neither the dark variant nor the states.
+        QTest::newRow("classic, dark and state incomplete")
+            << classic << false
+            << QByteArray(BaseFile).replace("#203050", "#2030").replace("#405070", "#GG")
             << CodeOptions{CodeFormat::Classic, plain};
         QTest::newRow("bare css, scope and width")
             << QStringList{u"--format=css"_s, u"--scope"_s, u" .side , #menu"_s, u"--width=9"_s}
-            << false << false << CodeOptions{CodeFormat::Css, {u".side , #menu"_s, 9}};
+            << false << ElementFile << CodeOptions{CodeFormat::Css, {u".side , #menu"_s, 9}};
         QTest::newRow("base colour from standard input")
-            << QStringList() << true << true << CodeOptions{CodeFormat::Modern, plain};
+            << QStringList() << true << BaseFile << CodeOptions{CodeFormat::Modern, plain};
     }
 
     void printsTheChosenFormat()
     {
         QFETCH(QStringList, arguments);
         QFETCH(bool, fromStandardInput);
-        QFETCH(bool, base);
+        QFETCH(QByteArray, file);
         QFETCH(CodeOptions, options);
-        const QString path = base ? m_base : m_elements;
-        const Run run = fromStandardInput
-            ? brw2css(arguments << u"-"_s, base ? BaseFile : ElementFile)
-            : brw2css(arguments << path);
+        const QString path = m_folder.filePath(u"in.brw"_s);
+        QVERIFY(WriteFile(path, file));
+        const Run run
+            = fromStandardInput ? brw2css(arguments << u"-"_s, file) : brw2css(arguments << path);
         QCOMPARE(run.err, QByteArray());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QString::fromUtf8(run.out), BuildCode(schemeIn(path), options).value());
-        QCOMPARE(run.out.contains("--scrollbar-hover: #405070;"), base);
+        QCOMPARE(run.out.contains("--scrollbar-hover: #405070;"), file == BaseFile);
     }
 
     void refusesWithoutOutput_data()
