@@ -5,6 +5,7 @@
 #include "PreviewWindow.h"
 #include "storage/CRegSettings.h"
 #include "toolkit/FileErrorMessage.h"
+#include "toolkit/MessageBox.h"
 #include "toolkit/PlatformServices.h"
 #include "ui/NoticeDialog.h"
 
@@ -19,6 +20,28 @@ const QString ShowNoticeSetting = u"Show Message 1"_s;
 const NoticeDialog::Layout NoticeLayout{QSize(3945, 2250), QRect(180, 270, 480, 480),
                                         QRect(900, 180, 2895, 1035), QRect(480, 1350, 3045, 285),
                                         QRect(1365, 1770, 1215, 375)};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ActualSizePreview", text);
+}
+
+// The preview draws with the sheet for today's browsers, which needs the states and the dark
+// variant complete as well. On the first colour that is not, tells which box holds it.
+bool checkSheetInput(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner)
+{
+    const std::optional<IncompleteColor> incomplete = FirstIncompleteColor(scheme);
+    if (!incomplete)
+        return true;
+    const QString name = EntryColorName(incomplete->index);
+    platform.messageBox(owner,
+                        tr("Can't show preview. Please enter a valid hex color value or click the "
+                           "palette button to choose a color for %1.")
+                            .arg(incomplete->dark ? tr("the %1 box of the dark colors").arg(name)
+                                                  : tr("the %1 box").arg(name)),
+                        MessageBoxStyle::Exclamation, tr("Error"));
+    return false;
+}
 
 } // namespace
 
@@ -46,7 +69,8 @@ void ShowActualSizePreview(QWidget *owner, const SchemeVariants &scheme, Platfor
         notice.setObjectName(u"msg1"_s);
         notice.exec();
     }
-    if (!CheckStyleInput(scheme.light, platform, owner))
+    if (!CheckStyleInput(scheme.light, platform, owner)
+        || !checkSheetInput(scheme, platform, owner))
         return;
 
     const CRegSettings settings = ProgramSettings();

@@ -68,18 +68,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("CodeWindow", text);
 }
 
-// The element's caption without its colon, such as "Face Color", or the state's name.
-QString colorName(int index)
-{
-    if (index == BaseColorIndex)
-        return tr("Base Color");
-    QString caption = QString::fromUtf16(index < ElementCount
-                                             ? SchemeElements[size_t(index)].caption
-                                             : SchemeStates[size_t(index - EntryCount)].caption);
-    caption.chop(1);
-    return caption;
-}
-
 // One readout: the ratio of the pair's colours, marked when under the minimum.
 void showRatio(QLabel *label, const QString &caption, const std::optional<SchemeColors> &colors,
                const ContrastPair &pair)
@@ -216,6 +204,7 @@ QLayout *CodeWindow::buildOptions()
     };
     connect(m_wholePage, &QRadioButton::toggled, this, tabToChecked);
     (m_options.modern.scope.isEmpty() ? m_wholePage : m_selector)->setChecked(true);
+    tabToChecked(); // the whole page may have been unchecked all along
     // Toggled, not clicked: the arrow keys move between the two as well.
     connect(m_wholePage, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -327,7 +316,7 @@ void CodeWindow::showCode()
     } else {
         const IncompleteColor incomplete
             = FirstIncompleteColor(m_scheme).value_or(IncompleteColor());
-        const QString name = colorName(incomplete.index);
+        const QString name = EntryColorName(incomplete.index);
         m_text->setPlainText(tr("The code for today's browsers needs every color complete, "
                                 "as # and six hex digits. Complete the %1 first.")
                                  .arg(incomplete.dark ? tr("dark %1").arg(name) : name));

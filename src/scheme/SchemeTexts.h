@@ -27,6 +27,19 @@ inline constexpr std::array<SchemeState, StateCount> SchemeStates{{
     {u"Pressed Face:", u"Pressed Face Color", u"Pressed"},
 }};
 
+// The colour of entry box `index` as the user knows it: its caption without the colon, such as
+// "Face Color" or "Hover Face", and "Base Color".
+inline QString EntryColorName(int index)
+{
+    if (index == BaseColorIndex)
+        return QString::fromUtf16(BaseColorName);
+    QString caption = QString::fromUtf16(index < ElementCount
+                                             ? SchemeElements[size_t(index)].caption
+                                             : SchemeStates[size_t(index - EntryCount)].caption);
+    caption.chop(1);
+    return caption;
+}
+
 // One variant of the scheme as its controls hold it: the texts of the eight entry boxes by
 // element index, whether the base-colour check box is ticked, and the state faces by state
 // index. A state text of "#" or nothing leaves that state to the face colour.

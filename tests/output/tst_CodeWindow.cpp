@@ -112,6 +112,12 @@ private Q_SLOTS:
         QCOMPARE(window.formatChoice()->currentText(), u"Today's browsers"_s);
         QCOMPARE(window.scopeField()->text(), u".sidebar"_s);
         QCOMPARE(window.widthField()->value(), 10);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.formatChoice()->setFocus();
+        QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), window.selectorChoice());
         QVERIFY(!window.copyButton()->isEnabled());
         QVERIFY(window.codeText()->toPlainText().contains(u"Shadow Color"_s));
         QCOMPARE(window.contrastLabel(0)->text(), u"Thumb against track: \u2014"_s);
