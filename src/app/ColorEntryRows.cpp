@@ -158,6 +158,14 @@ void ColorEntryRows::selectBox(int index)
     box->select(0, int(box->text().size()));
 }
 
+bool ColorEntryRows::refuses(const QString &text)
+{
+    // A text without its "#" is judged once it has one.
+    if (text.size() == TypingLimit - 1 && !text.startsWith(u'#'))
+        return !IsAcceptableColorEntry(u'#' + text);
+    return text.size() == TypingLimit && !IsAcceptableColorEntry(text);
+}
+
 // Runs on every put and every edit, and again, nested, for its own puts.
 void ColorEntryRows::handleChange(int index)
 {

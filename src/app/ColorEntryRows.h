@@ -45,6 +45,9 @@ public:
     // Gives a box the focus with its whole text selected.
     void selectBox(int index);
 
+    // Whether the change handling refuses a text put into a box, and puts another back.
+    static bool refuses(const QString &text);
+
 private:
     void buildRow(int index, QWidget *frame, QPoint boxTwips, int buttonsLeftTwips,
                   int buttonsTopTwips, const QIcon &palettePicture, const QIcon &capturePicture);

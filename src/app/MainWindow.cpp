@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AcceptedColors.h"
 #include "ColorEntryRows.h"
 #include "SchemeCommands.h"
 #include "StateColorsWindow.h"
@@ -50,14 +51,6 @@ constexpr int MarqueePanelWidth = 2250;
 const NoticeDialog::Layout BaseColorNoticeLayout{
     QSize(4800, 2850), QRect(180, 270, 480, 480), QRect(900, 180, 3735, 1755),
     QRect(480, 2010, 3900, 285), QRect(1800, 2370, 1215, 375)};
-
-std::array<int, ElementCount> defaultElementColors()
-{
-    std::array<int, ElementCount> colors{};
-    for (int i = 0; i < ElementCount; ++i)
-        colors[size_t(i)] = HexToColor(QString::fromUtf16(SchemeElements[size_t(i)].defaultText));
-    return colors;
-}
 
 } // namespace
 
@@ -112,8 +105,12 @@ void MainWindow::editVariant(bool dark)
         return;
     const bool changed = SchemeChanged;
     const SchemeTexts shown = schemeTexts();
+    const AcceptedColors shownColors = AcceptedColors::shownBy(*m_diagram);
+    // Texts that are not complete leave the drawing as it is: it must show this variant's.
+    m_otherColors.showOn(*m_diagram);
     putVariant(*m_otherVariant);
     m_otherVariant = shown;
+    m_otherColors = shownColors;
     m_editingDark = dark;
     SchemeChanged = changed;
     showVariants();
@@ -122,6 +119,7 @@ void MainWindow::editVariant(bool dark)
 void MainWindow::replaceDarkVariant(const std::optional<SchemeTexts> &dark)
 {
     m_otherVariant = dark;
+    m_otherColors = AcceptedColors::defaults();
     editVariant(true);
     editVariant(false);
     showVariants();
@@ -178,6 +176,7 @@ void MainWindow::deriveDarkVariant()
         return;
     editVariant(false);
     m_otherVariant = *dark;
+    m_otherColors = AcceptedColors::defaults();
     editVariant(true);
     SchemeChanged = true;
 }
@@ -197,7 +196,11 @@ void MainWindow::removeDarkVariant()
 
 void MainWindow::showStateWindow()
 {
+    const bool opening = m_stateWindow->isHidden();
     m_stateWindow->showBeside(*this);
+    // Ready for typing, as the main window's rows are.
+    if (opening)
+        m_rows->selectBox(HoverIndex);
 }
 
 QLabel *MainWindow::elementCaption(int element) const
@@ -212,7 +215,7 @@ void MainWindow::buildControls()
     client->setFixedSize(twipsSize(ClientWidth, ClientHeight - StatusBarHeight));
     setCentralWidget(client);
 
-    m_diagram = new ScrollbarDiagram(defaultElementColors(), client);
+    m_diagram = new ScrollbarDiagram(AcceptedColors::defaults().elements, client);
     m_diagram->move(twipsPoint(DiagramLayout::DiagramPanel.x(), DiagramLayout::DiagramPanel.y()));
 
     m_colorsFrame = new QGroupBox(tr("Colors:"), client);

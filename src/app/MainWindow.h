@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AcceptedColors.h"
 #include "capture/CaptureHost.h"
 #include "scheme/SchemeTexts.h"
 
@@ -117,6 +118,7 @@ private:
     ColorEntryRows *m_rows = nullptr;
     StateColorsWindow *m_stateWindow = nullptr;
     std::optional<SchemeTexts> m_otherVariant;
+    AcceptedColors m_otherColors = AcceptedColors::defaults();
     bool m_editingDark = false;
     QAction *m_lightAction = nullptr;
     QAction *m_darkAction = nullptr;

@@ -1,5 +1,6 @@
 #include "SchemeCommands.h"
 
+#include "ColorEntryRows.h"
 #include "ImportReportWindow.h"
 #include "MainWindow.h"
 #include "legacy/LegacyPageFile.h"
@@ -18,6 +19,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +64,32 @@ void applyLoadedScheme(MainWindow &window, const SchemeTexts &scheme)
         for (int i = 0; i < ElementCount; ++i)
             window.entryBox(i)->put(scheme.texts[size_t(i)]);
     }
+}
+
+// Leaves out the texts of the dark variant and of the states that the boxes would refuse: put
+// back, they would take another colour's place. Returns the names of those left out.
+QStringList leaveOutRefusedColors(SchemeVariants &scheme)
+{
+    QStringList names;
+    const auto leaveOut = [&names](SchemeTexts &variant, int index, const QString &name) {
+        QString &text = index < EntryCount ? variant.texts[size_t(index)]
+                                           : variant.states[size_t(index - EntryCount)];
+        if (ColorEntryRows::refuses(text)) {
+            text = u"#"_s;
+            names << name;
+        }
+    };
+    const auto darkName = [](int index) {
+        return tr("Dark %1").arg(EntryColorName(index));
+    };
+    // In the order of the file's sections.
+    for (int i = 0; scheme.dark && i < EntryCount; ++i)
+        leaveOut(*scheme.dark, i, darkName(i));
+    for (int i = HoverIndex; i <= PressedIndex; ++i)
+        leaveOut(scheme.light, i, EntryColorName(i));
+    for (int i = HoverIndex; scheme.dark && i <= PressedIndex; ++i)
+        leaveOut(*scheme.dark, i, darkName(i));
+    return names;
 }
 
 } // namespace
@@ -107,23 +136,36 @@ void LoadColorScheme(MainWindow &window, const QString &name)
     if (path.isEmpty())
         return;
 
-    CurrentSchemeFile = path.section(QChar(0), 0, 0);
-    if (!HasSchemeHeader(CurrentSchemeFile)) {
+    // A file that fails leaves the name of the scheme in the boxes.
+    const QString file = path.section(QChar(0), 0, 0);
+    if (!HasSchemeHeader(file)) {
         platform.messageBox(&window,
-                            tr("Could not load ") + u'"' + FileNameOf(CurrentSchemeFile) + u'"'
+                            tr("Could not load ") + u'"' + FileNameOf(file) + u'"'
                                 + tr(". The file is either corrupt, not a valid Barwright color "
                                      "scheme file, or no longer exists."),
                             MessageBoxStyle::Exclamation, tr("Oops!"));
         return;
     }
+    CurrentSchemeFile = file;
     // Every text of the file goes through the boxes, the dark ones while the boxes hold the dark
-    // variant; a file without states or a dark variant clears those held before.
-    const SchemeVariants scheme = SchemeVariantsOf(ReadSchemeFile(CurrentSchemeFile));
+    // variant; a file without states or a dark variant clears those held before. The light
+    // colours are refused as typed ones are.
+    SchemeVariants scheme = SchemeVariantsOf(ReadSchemeFile(file));
+    const QStringList leftOut = leaveOutRefusedColors(scheme);
+    const bool lightRefused = std::ranges::any_of(scheme.light.texts, &ColorEntryRows::refuses);
     window.editVariant(false);
     applyLoadedScheme(window, scheme.light);
     window.putStates(scheme.light.states);
     window.replaceDarkVariant(scheme.dark);
-    SchemeChanged = false;
+    // Saving it would not give the file back.
+    SchemeChanged = lightRefused || !leftOut.isEmpty();
+    if (leftOut.isEmpty())
+        return;
+    const QString text = leftOut.size() == 1
+        ? tr("1 color in the file is not valid and was left out: %1")
+        : tr("%1 colors in the file are not valid and were left out: %2").arg(leftOut.size());
+    platform.messageBox(&window, text.arg(leftOut.join(u", "_s)), MessageBoxStyle::Exclamation,
+                        tr("Oops!"));
 }
 
 void ImportFromPage(MainWindow &window)
@@ -144,9 +186,15 @@ void ImportFromPage(MainWindow &window)
                             MessageBoxStyle::Exclamation, tr("Oops!"));
         return;
     }
-    // Unlike a load, the imported scheme has no file yet: it stays changed and unnamed.
-    if (result.found)
+    // The page's colours replace the whole scheme, as a load does, but have no file yet: the
+    // scheme stays changed and unnamed.
+    if (result.found) {
+        window.editVariant(false);
         applyLoadedScheme(window, result.scheme);
+        window.putStates({});
+        window.replaceDarkVariant(std::nullopt);
+        CurrentSchemeFile.clear();
+    }
     const QString heading = result.found
         ? tr("The scrollbar colors of %1 are now in the boxes.").arg(name)
         : tr("%1 has no legacy scrollbar colors for the page. The scheme is unchanged.").arg(name);

@@ -1,4 +1,5 @@
 #include "app/ImportReportWindow.h"
+#include "app/StateColorsWindow.h"
 #include "color/ColorValues.h"
 #include "diagram/ScrollbarDiagram.h"
 #include "storage/CRegSettings.h"
@@ -317,6 +318,7 @@ private Q_SLOTS:
         QVERIFY(platform().messages[1].text.contains(u"\"bad.brw\""_s));
         QCOMPARE(box(Highlight)->text(), u"#123456"_s);
         QVERIFY(SchemeChanged);
+        QCOMPARE(CurrentSchemeFile, inProgramDir(u"seven.brw"_s));
     }
 
     void variantsSwitchWithoutChangingTheScheme()
@@ -324,8 +326,13 @@ private Q_SLOTS:
         trigger(u"mnuEditDerive"_s);
         QVERIFY(window()->isEditingDark() && SchemeChanged);
         QCOMPARE(window()->findChild<QGroupBox *>(u"Frame1"_s)->title(), u"Dark Colors:"_s);
+        const QString darkFace = box(Face)->text();
         box(Face)->put(u"#12"_s);
-        box(Hover)->put(u"#ABCDEF"_s);
+        // The faces' window opens ready for typing into its first box.
+        trigger(u"mnuEditStates"_s);
+        QTRY_COMPARE(QApplication::focusWidget(), box(Hover));
+        QTest::keyClicks(QApplication::focusWidget(), u"abcdef"_s);
+        QCOMPARE(box(Hover)->text(), u"#ABCDEF"_s);
         SchemeChanged = false;
         trigger(u"mnuEditLight"_s);
         QCOMPARE(texts(), DefaultTexts);
@@ -337,6 +344,10 @@ private Q_SLOTS:
         box(Track)->put(u"#010203"_s);
         QVERIFY(SchemeChanged);
         QCOMPARE(window()->scheme().dark->texts[Track], u"#010203"_s);
+        // The drawing shows the variant edited, and a refused entry comes back from it.
+        QCOMPARE(ColorToHex(shown(Face)), darkFace);
+        box(Face)->put(u"#GGGGGG"_s);
+        QCOMPARE(box(Face)->text(), darkFace);
 
         platform().messageAnswers = {Result::No};
         trigger(u"mnuEditRestDef"_s);
@@ -347,32 +358,41 @@ private Q_SLOTS:
     void darkVariantAndStatesGoThroughFiles_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QByteArray>("refused"); // a text that must not become a colour
+        QTest::addColumn<QByteArray>("refused"); // a line whose colour must not become one
+        QTest::addColumn<QByteArray>("savedAs"); // what a save then writes instead
+        QTest::addColumn<QString>("named"); // in the message
         const QByteArray light = "[Type]\r\nIsBase=0\r\n[Colors]\r\nValue 0=#C0C0C0\r\nValue "
                                  "1=#FFFFFF\r\nValue 2=#FFFFFF\r\nValue 3=#C0C0C0\r\nValue "
                                  "4=#808080\r\nValue 5=#000000\r\nValue 6=#E0E0E0\r\n";
         const QByteArray states = "[States]\r\nHover=#D0D0D0\r\nPressed=#A0A0A0\r\n";
         QByteArray dark
             = "[Dark Type]\r\nIsBase=0\r\n" + light.mid(18).replace("[Colors]", "[Dark Colors]");
-        QTest::newRow("no new sections") << Header + light << QByteArray();
-        QTest::newRow("all four") << Header + light + dark + states
-                + QByteArray(states).replace("[S", "[Dark S")
-                                  << QByteArray();
-        QTest::newRow("dark base colour, one state") << Header + light
+        const auto row = [](const char *name, const QByteArray &file) -> QTestData & {
+            return QTest::newRow(name) << file;
+        };
+        row("no new sections", Header + light) << QByteArray() << QByteArray() << QString();
+        row("all four",
+            Header + light + dark + states + QByteArray(states).replace("[S", "[Dark S"))
+            << QByteArray() << QByteArray() << QString();
+        row("dark base colour, one state",
+            Header + light
                 + "[Dark Type]\r\nIsBase=1\r\n[Dark Color]\r\nValue=#202040\r\n"
-                  "[Dark States]\r\nPressed=#101020\r\n"
-                                                     << QByteArray();
-        QTest::newRow("bad dark colour")
-            << Header + light + dark.replace("2=#FFFFFF", "2=#12G456") << QByteArray("#12G456");
-        QTest::newRow("bad hover")
-            << Header + light + QByteArray(states).replace("#D0D0D0", "#GGGGGG")
-            << QByteArray("#GGGGGG");
+                  "[Dark States]\r\nPressed=#101020\r\n")
+            << QByteArray() << QByteArray() << QString();
+        // Neither the light colour nor an earlier one stands in.
+        row("bad dark face", Header + light + dark.replace("0=#C0C0C0", "0=#GGGGGG"))
+            << QByteArray("Value 0=#GGGGGG") << QByteArray("Value 0=#")
+            << u"1 color in the file is not valid and was left out: Dark Face Color"_s;
+        row("bad hover", Header + light + QByteArray(states).replace("#D0D0D0", "#12G456"))
+            << QByteArray("Hover=#12G456\r\n") << QByteArray() << u"left out: Hover Face"_s;
     }
 
     void darkVariantAndStatesGoThroughFiles()
     {
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, refused);
+        QFETCH(QByteArray, savedAs);
+        QFETCH(QString, named);
         trigger(u"mnuEditDerive"_s); // held before, cleared by a file without them
         box(Pressed)->put(u"#123456"_s);
         SchemeChanged = false;
@@ -380,10 +400,14 @@ private Q_SLOTS:
         platform().fileAnswers = {inProgramDir(u"in.brw"_s), inProgramDir(u"out.brw"_s)};
         trigger(u"mnuFileLoad"_s);
         QCOMPARE(platform().messages.size(), refused.isEmpty() ? 0 : 1);
-        QVERIFY(!window()->isEditingDark() && !SchemeChanged);
+        if (!refused.isEmpty())
+            QVERIFY(platform().messages[0].text.contains(named));
+        // Saving would change the file, so the scheme counts as changed.
+        QVERIFY(!window()->isEditingDark());
+        QCOMPARE(SchemeChanged, !refused.isEmpty());
         trigger(u"mnuFileSave"_s);
-        const QByteArray saved = ReadFile(inProgramDir(u"out.brw"_s));
-        QVERIFY(refused.isEmpty() ? saved == file : !saved.contains(refused));
+        QCOMPARE(ReadFile(inProgramDir(u"out.brw"_s)),
+                 refused.isEmpty() ? file : QByteArray(file).replace(refused, savedAs));
     }
 
     void baseColourNoticeIsShownUntilDeclined()
@@ -407,7 +431,10 @@ private Q_SLOTS:
 
     void importFromPage()
     {
+        // An import replaces the whole scheme, whichever variant is shown, and has no file.
         CurrentSchemeFile = inProgramDir(u"mine.brw"_s);
+        box(Hover)->put(u"#ABCDEF"_s);
+        trigger(u"mnuEditDerive"_s);
         QString heading;
         QString report;
         const auto import = [&](const QString &name, const QByteArray &bytes) {
@@ -428,7 +455,9 @@ private Q_SLOTS:
         QVERIFY(report.contains(u"scrollbar-face-color: #123456, applied."_s));
         QCOMPARE(platform().clipboard, report);
         QCOMPARE(box(Face)->text(), u"#123456"_s);
-        QCOMPARE(CurrentSchemeFile, inProgramDir(u"mine.brw"_s));
+        QVERIFY(!window()->isEditingDark() && !window()->scheme().dark);
+        QCOMPARE(box(Hover)->text(), u"#"_s);
+        QCOMPARE(CurrentSchemeFile, QString());
         QVERIFY(SchemeChanged);
 
         const QStringList before = texts();
