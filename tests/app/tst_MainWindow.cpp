@@ -385,6 +385,10 @@ private Q_SLOTS:
             << u"1 color in the file is not valid and was left out: Dark Face Color"_s;
         row("bad hover", Header + light + QByteArray(states).replace("#D0D0D0", "#12G456"))
             << QByteArray("Hover=#12G456\r\n") << QByteArray() << u"left out: Hover Face"_s;
+        // A light colour is refused as a typed one: it keeps the light colour it had.
+        row("bad light colour", Header + QByteArray(light).replace("2=#FFFFFF", "2=#12G456"))
+            << QByteArray("Value 2=#12G456") << QByteArray("Value 2=#FFFFFF")
+            << u"Please enter a valid color value"_s;
     }
 
     void darkVariantAndStatesGoThroughFiles()
