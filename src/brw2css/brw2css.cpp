@@ -186,9 +186,14 @@ int checkPages(const QStringList &files, const QString &input, const QStringList
         const std::optional<InputKind> kind = inputKind(told, file);
         if (!kind || (*kind == InputKind::Scheme && !told.isEmpty()))
             return fail(u"unknown input "_s + echoed(input) + u" for --check"_s, BadUsage);
-        if (*kind == InputKind::Scheme)
-            return fail(named(file) + u"is no page or style sheet; --input tells its kind"_s,
+        if (*kind == InputKind::Scheme) {
+            const QString problem = LegacyFileProblem(file);
+            return fail(named(file)
+                            + (problem.isEmpty()
+                                   ? u"is no page or style sheet; --input tells its kind"_s
+                                   : problem),
                         BadUsage);
+        }
         sources << (*kind == InputKind::StyleSheet ? LegacySource::Css : LegacySource::Html);
     }
     PageCheck checker(scope);
@@ -241,7 +246,7 @@ int main(int argc, char *argv[])
         u"check"_s,
         u"Checks pages and style sheets, and the local style sheets a page links, for what "
         "switches the colors off or hides scrollbars: one line per finding, FILE:LINE:COLUMN: "
-        "warning: …; the exit code is 1 when it finds any."_s);
+        "warning: …; the exit code is 1 when it finds any, 2 when a file cannot be read."_s);
     parser.addOptions({format, scope, width, input, report, check});
     parser.addHelpOption();
     parser.addVersionOption();
