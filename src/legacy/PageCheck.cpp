@@ -117,13 +117,30 @@ QStringView lastCompound(QStringView selector)
     return selector;
 }
 
-bool isRootCompound(QStringView compound)
+bool startsWithRoot(QStringView compound)
 {
     static constexpr QStringView Roots[] = {u"html", u"body", u":root"};
     return std::any_of(std::begin(Roots), std::end(Roots), [compound](QStringView root) {
         return compound.startsWith(root, Qt::CaseInsensitive)
             && (compound.size() == root.size() || !isNameChar(compound[root.size()]));
     });
+}
+
+// Whether a compound selector is for the root or body, also as frameworks write it inside
+// :where() or :is(), one level deep.
+bool isRootCompound(QStringView compound)
+{
+    static constexpr QStringView Wrappers[] = {u":where(", u":is("};
+    for (const QStringView wrapper : Wrappers) {
+        if (!compound.startsWith(wrapper, Qt::CaseInsensitive))
+            continue;
+        const QStringView inside = compound.sliced(wrapper.size());
+        const qsizetype close = inside.lastIndexOf(u')');
+        const QList<QStringView> items = selectorItems(close < 0 ? inside : inside.first(close));
+        return std::any_of(items.begin(), items.end(),
+                           [](QStringView item) { return startsWithRoot(lastCompound(item)); });
+    }
+    return startsWithRoot(compound);
 }
 
 Reach subjectReach(QStringView subject, const QStringList &scope)
