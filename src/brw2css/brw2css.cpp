@@ -1,8 +1,10 @@
 // brw2css: prints the code for a Barwright scheme file, or for the legacy scrollbar colours of
-// an old page or style sheet, for build pipelines.
+// an old page or style sheet, for build pipelines; or checks pages for what switches it off.
 
 #include "legacy/LegacyPageFile.h"
+#include "legacy/PageCheck.h"
 #include "output/CodeText.h"
+#include "output/CssSelector.h"
 #include "storage/SchemeFile.h"
 
 #include <QCommandLineParser>
@@ -17,7 +19,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum ExitCode { Success = 0, BadScheme = 1, BadUsage = 2 };
+enum ExitCode { Success = 0, BadScheme = 1, Found = 1, BadUsage = 2 };
 
 // Scheme files are a few hundred bytes; anything far larger is not one.
 constexpr qint64 SchemeSizeLimit = 1 << 20;
@@ -63,20 +65,6 @@ QString named(const QString &file)
 {
     const QString name = file.size() > EchoLimit ? file.left(EchoLimit) + u"\u2026"_s : file;
     return oneLine(name) + u": "_s;
-}
-
-// Why a named file cannot be read, in words of its own; nothing when it can.
-QString fileProblem(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return u"no such file"_s;
-    if (info.isDir())
-        return u"is a folder, not a file"_s;
-    if (!info.isReadable())
-        return u"no permission to read it"_s;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString() : u"cannot be read"_s;
 }
 
 // Standard input copied into a file, so that it goes through the same reader as any file.
@@ -168,6 +156,68 @@ std::optional<SchemeTexts> importPage(const QString &file, LegacySource source, 
     return imported.scheme;
 }
 
+// Prints a check's findings, and tells the exit code they make.
+int printFindings(const QList<PageFinding> &findings)
+{
+    static constexpr const char *Severities[] = {"warning", "note", "error"};
+    int code = Success;
+    for (const PageFinding &finding : findings) {
+        if (finding.severity == PageFinding::Warning)
+            code = std::max<int>(code, Found);
+        if (finding.severity == PageFinding::Error)
+            code = BadUsage;
+        if (finding.line == 0) {
+            fail(named(finding.file) + finding.message, BadUsage);
+            continue;
+        }
+        const QByteArray line = oneLine(finding.file + u':' + QString::number(finding.line) + u':'
+                                        + QString::number(finding.column) + u": "_s
+                                        + QString::fromLatin1(Severities[finding.severity])
+                                        + u": "_s + finding.message)
+                                    .toUtf8()
+            + '\n';
+        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    }
+    return code;
+}
+
+// brw2css --check: the kind of every file first, so that wrong usage checks nothing.
+int checkPages(const QStringList &files, const QString &input, const QStringList &scope)
+{
+    if (files.isEmpty())
+        return fail(u"name the pages and style sheets to check, or - for standard input"_s,
+                    BadUsage);
+    QList<LegacySource> sources;
+    for (const QString &file : files) {
+        const QString told = input.isEmpty() && file == u"-"_s ? u"html"_s : input;
+        const std::optional<InputKind> kind = inputKind(told, file);
+        if (!kind || (*kind == InputKind::Scheme && !told.isEmpty()))
+            return fail(u"unknown input "_s + echoed(input) + u" for --check"_s, BadUsage);
+        if (*kind == InputKind::Scheme) {
+            const QString problem = LegacyFileProblem(file);
+            return fail(named(file)
+                            + (problem.isEmpty()
+                                   ? u"is no page or style sheet; --input tells its kind"_s
+                                   : problem),
+                        BadUsage);
+        }
+        sources << (*kind == InputKind::StyleSheet ? LegacySource::Css : LegacySource::Html);
+    }
+    PageCheck checker(scope);
+    int code = Success;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QFile standardInput;
+        if (files[i] != u"-"_s)
+            code = std::max(code, printFindings(checker.checkFile(files[i], sources[i])));
+        else if (standardInput.open(stdin, QIODevice::ReadOnly))
+            code = std::max(
+                code, printFindings(checker.checkDevice(standardInput, sources[i], files[i])));
+        else
+            code = fail(u"-: cannot be read"_s, BadUsage);
+    }
+    return std::fflush(stdout) == 0 ? code : fail(u"cannot write the output"_s, BadUsage);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -199,11 +249,18 @@ int main(int argc, char *argv[])
     const QCommandLineOption report(
         u"report"_s,
         u"Writes what was found in an old page, applied and set aside, to standard error."_s);
-    parser.addOptions({format, scope, width, input, report});
+    const QCommandLineOption check(
+        u"check"_s,
+        u"Checks pages and style sheets, and the local style sheets a page links, for what "
+        "switches the colors off or hides scrollbars: one line per finding, FILE:LINE:COLUMN: "
+        "warning: …; the exit code is 1 when it finds any, 2 when a file cannot be read."_s);
+    parser.addOptions({format, scope, width, input, report, check});
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
-        u"FILE"_s, u"The scheme file, old page or style sheet, or - for standard input."_s);
+        u"FILE"_s,
+        u"The scheme file, old page or style sheet, or - for standard input; with --check, "
+        "any number of pages and style sheets."_s);
 
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText(), BadUsage);
@@ -211,6 +268,10 @@ int main(int argc, char *argv[])
         parser.showHelp(Success);
     if (parser.isSet(u"version"_s))
         parser.showVersion();
+
+    if (parser.isSet(check)
+        && (parser.isSet(format) || parser.isSet(width) || parser.isSet(report)))
+        return fail(u"--check takes no --format, --width or --report"_s, BadUsage);
 
     CodeOptions options;
     const std::optional<CodeFormat> chosen = CodeFormatFromName(parser.value(format));
@@ -228,6 +289,9 @@ int main(int argc, char *argv[])
             return fail(echoed(parser.value(scope)) + u" cannot be the scope"_s, BadUsage);
         options.modern.scope = *selector;
     }
+    if (parser.isSet(check))
+        return checkPages(parser.positionalArguments(), parser.value(input),
+                          ScopeSelectorItems(options.modern.scope));
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
         return fail(u"name one scheme file, or - for standard input"_s, BadUsage);
@@ -236,7 +300,7 @@ int main(int argc, char *argv[])
     if (!kind)
         return fail(u"unknown input "_s + echoed(parser.value(input)), BadUsage);
     if (files.first() != u"-"_s) {
-        if (const QString problem = fileProblem(files.first()); !problem.isEmpty())
+        if (const QString problem = LegacyFileProblem(files.first()); !problem.isEmpty())
             return fail(named(files.first()) + problem, BadScheme);
     }
     if (*kind != InputKind::Scheme) {

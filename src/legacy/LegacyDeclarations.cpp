@@ -253,10 +253,11 @@ private:
 class Scanner
 {
 public:
-    explicit Scanner(QByteArrayView text)
+    explicit Scanner(QByteArrayView text, CheckedPage *check = nullptr)
         : m_text(text)
         , m_utf8(text.isValidUtf8())
         , m_lines(text)
+        , m_check(check)
     {
     }
 
@@ -289,6 +290,8 @@ private:
     };
     void scanDeclarations(qsizetype pos, qsizetype end, const Context &context);
     void scanDeclaration(qsizetype pos, qsizetype end, const Context &context);
+    void keepDeclaration(qsizetype pos, qsizetype colon, qsizetype end);
+    void keepLink(QByteArrayView rel, QByteArrayView href);
 
     // A piece of the page as text; pages that are not UTF-8 are taken as Latin-1.
     QString decoded(QByteArrayView bytes) const
@@ -299,6 +302,7 @@ private:
     QByteArrayView m_text;
     bool m_utf8;
     LineCounter m_lines;
+    CheckedPage *m_check; // when checking a page: what it says about scrollbars
 };
 
 // The position after the next `marker` before `end`, or `end`. Searches stay within their
@@ -373,6 +377,12 @@ void Scanner::scanCss(qsizetype pos, qsizetype end)
             continue;
         }
         const QByteArrayView prelude = m_text.sliced(pos, stop - pos);
+        // Today's frameworks put their rules in cascade layers.
+        if (m_check
+            && (startsCaseless(prelude, "@layer") || startsCaseless(prelude, "@container"))) {
+            pos = stop + 1;
+            continue;
+        }
         if (prelude.startsWith('@')) {
             const bool group
                 = startsCaseless(prelude, "@media") || startsCaseless(prelude, "@supports");
@@ -388,9 +398,13 @@ void Scanner::scanCss(qsizetype pos, qsizetype end)
 
 void Scanner::scanRule(qsizetype pos, qsizetype open, qsizetype close)
 {
-    if (indexOfCaseless(m_text.sliced(open, close - open), "scrollbar") < 0)
+    // A check reads the sizes in a ::-webkit-scrollbar rule too.
+    const qsizetype from = m_check ? pos : open;
+    if (indexOfCaseless(m_text.sliced(from, close - from), "scrollbar") < 0)
         return;
     const QString selectors = withoutComments(decoded(m_text.sliced(pos, open - pos))).simplified();
+    if (m_check)
+        m_check->rules.append({selectors, false, {}});
     const std::optional<quint32> page = pageSpecificity(selectors);
     scanDeclarations(open + 1, close, {cut(selectors), page.has_value(), false, page.value_or(0)});
 }
@@ -409,6 +423,10 @@ void Scanner::scanDeclaration(qsizetype pos, qsizetype end, const Context &conte
     const qsizetype colon = findOutside(pos, end, ":");
     if (colon >= end)
         return;
+    if (m_check) {
+        keepDeclaration(pos, colon, end);
+        return;
+    }
     const QByteArrayView name = m_text.sliced(pos, colon - pos);
     const qsizetype nameAt = indexOfCaseless(name, "scrollbar");
     if (nameAt < 0)
@@ -429,6 +447,23 @@ void Scanner::scanDeclaration(qsizetype pos, qsizetype end, const Context &conte
     declaration.styleAttribute = context.styleAttribute;
     declaration.specificity = context.specificity;
     found.append(declaration);
+}
+
+void Scanner::keepDeclaration(qsizetype pos, qsizetype colon, qsizetype end)
+{
+    CheckedDeclaration declaration;
+    declaration.offset = skipBlanks(pos, colon);
+    declaration.name = withoutComments(decoded(m_text.sliced(pos, colon - pos))).simplified();
+    const QString value = withoutComments(decoded(m_text.sliced(colon + 1, end - colon - 1)));
+    declaration.value = withoutImportant(value, declaration.important);
+    m_check->rules.last().declarations.append(declaration);
+}
+
+void Scanner::keepLink(QByteArrayView rel, QByteArrayView href)
+{
+    const QList<QByteArray> types = rel.toByteArray().toLower().simplified().split(' ');
+    if (types.contains("stylesheet") && !types.contains("alternate") && !href.trimmed().isEmpty())
+        m_check->links.append({skipSpaces(href.data() - m_text.data()), decoded(href).trimmed()});
 }
 
 // Past the characters of a name (a tag's or an attribute's).
@@ -483,21 +518,32 @@ qsizetype Scanner::scanTag(qsizetype pos)
     // Made once, from the start of the name only: a tag may have many attributes.
     Context context{{}, pageElement, true, 0};
     Attribute attribute;
+    const bool link = m_check && name.compare("link", Qt::CaseInsensitive) == 0;
+    Attribute rel, href; // the first of each, as browsers take them
     while ((p = skipSpaces(p)) < end && m_text[p] != '>') {
         if (m_text[p] == '/') {
             ++p;
             continue;
         }
         p = readAttribute(p, attribute);
+        if (link && rel.name.isEmpty() && attribute.name.compare("rel", Qt::CaseInsensitive) == 0)
+            rel = attribute;
+        if (link && href.name.isEmpty() && attribute.name.compare("href", Qt::CaseInsensitive) == 0)
+            href = attribute;
         if (attribute.name.compare("style", Qt::CaseInsensitive) == 0
             && indexOfCaseless(attribute.value, "scrollbar") >= 0) {
             const qsizetype valueAt = attribute.value.data() - m_text.data();
             if (context.where.isEmpty())
                 context.where = cut(decoded(name.first(std::min(name.size(), WhereBytes))))
                     + u" style attribute"_s;
+            if (m_check)
+                m_check->rules.append(
+                    {decoded(name.first(std::min(name.size(), WhereBytes))), true, {}});
             scanDeclarations(valueAt, valueAt + attribute.value.size(), context);
         }
     }
+    if (link && !href.name.isEmpty())
+        keepLink(rel.value, href.value);
     p = std::min(end, p + 1);
     const bool style = name.compare("style", Qt::CaseInsensitive) == 0;
     if (!style && name.compare("script", Qt::CaseInsensitive) != 0)
@@ -539,4 +585,15 @@ QList<LegacyDeclaration> FindLegacyDeclarations(QByteArrayView text, LegacySourc
     else
         scanner.scanHtml();
     return scanner.found;
+}
+
+CheckedPage FindCheckedRules(QByteArrayView text, LegacySource source)
+{
+    CheckedPage page;
+    Scanner scanner(text, &page);
+    if (source == LegacySource::Css)
+        scanner.scanCss(0, text.size());
+    else
+        scanner.scanHtml();
+    return page;
 }

@@ -37,3 +37,40 @@ QStringView LegacyPropertyName(int index);
 // inside @media and @supports count, other at-rules and scripts do not. Runs in time linear in
 // the length of the text.
 QList<LegacyDeclaration> FindLegacyDeclarations(QByteArrayView text, LegacySource source);
+
+// A declaration read for checking a page: the offset of its name in the text, its name without
+// comments, its value without "!important", each on one line.
+struct CheckedDeclaration
+{
+    qsizetype offset = 0;
+    QString name;
+    QString value;
+    bool important = false;
+};
+
+// A rule, or a style attribute, that has "scrollbar" in its selector or its declarations, with
+// all of its declarations.
+struct CheckedRule
+{
+    QString selectors; // without comments, on one line; the element's name for an attribute
+    bool styleAttribute = false;
+    QList<CheckedDeclaration> declarations;
+};
+
+// A style sheet that a page links with <link rel=stylesheet href=…>: the offset of its address
+// in the text, and the address as written.
+struct StyleSheetLink
+{
+    qsizetype offset = 0;
+    QString href;
+};
+
+struct CheckedPage
+{
+    QList<CheckedRule> rules;
+    QList<StyleSheetLink> links;
+};
+
+// What a page or style sheet says about scrollbars, in document order, read as
+// FindLegacyDeclarations reads it, and also inside @layer and @container. In linear time.
+CheckedPage FindCheckedRules(QByteArrayView text, LegacySource source);

@@ -29,6 +29,12 @@ LegacyColorImport failure(const QString &error)
     return result;
 }
 
+std::nullopt_t failed(QString &error, const QString &why)
+{
+    error = why;
+    return std::nullopt;
+}
+
 bool isControl(char c)
 {
     const auto u = static_cast<unsigned char>(c);
@@ -64,13 +70,13 @@ LegacySource LegacySourceOf(const QString &path)
         : LegacySource::Html;
 }
 
-LegacyColorImport ImportLegacyPage(QIODevice &device, LegacySource source)
+std::optional<QByteArray> ReadLegacyPageText(QIODevice &device, QString &error)
 {
     const QString tooLarge = tr("the file is larger than 20 MB");
     QByteArray bytes;
     if (!device.isSequential()) {
         if (device.size() > LegacyPageLimit)
-            return failure(tooLarge);
+            return failed(error, tooLarge);
         bytes = device.readAll();
     }
     // A pipe tells no size: it is read up to one byte past the limit.
@@ -81,13 +87,20 @@ LegacyColorImport ImportLegacyPage(QIODevice &device, LegacySource source)
         bytes += chunk;
     }
     if (bytes.size() > LegacyPageLimit)
-        return failure(tooLarge);
+        return failed(error, tooLarge);
     if (auto *file = qobject_cast<QFileDevice *>(&device); file && file->error() != QFile::NoError)
-        return failure(tr("the file could not be read (%1)").arg(file->errorString()));
+        return failed(error, tr("the file could not be read (%1)").arg(file->errorString()));
     const std::optional<QByteArray> text = pageText(bytes);
     if (!text)
-        return failure(tr("the file is not text"));
-    return ImportLegacyColors(*text, source);
+        return failed(error, tr("the file is not text"));
+    return text;
+}
+
+LegacyColorImport ImportLegacyPage(QIODevice &device, LegacySource source)
+{
+    QString error;
+    const std::optional<QByteArray> text = ReadLegacyPageText(device, error);
+    return text ? ImportLegacyColors(*text, source) : failure(error);
 }
 
 LegacyColorImport ImportLegacyPage(const QString &path, LegacySource source)
@@ -98,4 +111,17 @@ LegacyColorImport ImportLegacyPage(const QString &path, LegacySource source)
         return failure(tr("the file could not be read (%1)").arg(reason));
     }
     return ImportLegacyPage(file, source);
+}
+
+QString LegacyFileProblem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return tr("no such file");
+    if (info.isDir())
+        return tr("is a folder, not a file");
+    if (!info.isReadable())
+        return tr("no permission to read it");
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString() : tr("cannot be read");
 }

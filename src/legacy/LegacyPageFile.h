@@ -2,7 +2,10 @@
 
 #include "LegacyColors.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 class QIODevice;
 
@@ -18,3 +21,10 @@ LegacySource LegacySourceOf(const QString &path);
 // that is not text get the error instead.
 LegacyColorImport ImportLegacyPage(QIODevice &device, LegacySource source);
 LegacyColorImport ImportLegacyPage(const QString &path, LegacySource source);
+
+// The text of a page as ImportLegacyPage reads it, in UTF-8 or a one-byte code page; nothing,
+// and `error` telling why, for a device it refuses.
+std::optional<QByteArray> ReadLegacyPageText(QIODevice &device, QString &error);
+
+// Why a named file cannot be read, in a few words; nothing when it can.
+QString LegacyFileProblem(const QString &path);

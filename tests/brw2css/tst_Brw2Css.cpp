@@ -7,6 +7,7 @@
 #include "support/TestHelpers.h"
 #include "support/TestMain.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QPushButton>
 
@@ -29,6 +30,18 @@ const QByteArray ElementFile = "Barwright Color Scheme File (Do not edit manuall
 const QByteArray BaseFile = "Barwright Color Scheme File (Do not edit manually)\r\n[Type]\r\n"
                             "IsBase=1\r\n[Color]\r\nValue=#4080C0\r\n[Dark Type]\r\nIsBase=1\r\n"
                             "[Dark Color]\r\nValue=#203050\r\n[Dark States]\r\nHover=#405070\r\n";
+
+// A page with each kind of finding, a linked sheet, a remote one and, before one finding on its
+// line, a character of two bytes; and the framework sheet it links.
+const QByteArray CheckedPage
+    = "<!DOCTYPE html>\n<link rel=\"stylesheet\" href=\"css/theme.css\">\n"
+      "<link rel=stylesheet href=\"https://cdn.example.com/ui.css\">\n"
+      "<style>\n/* \xC3\xBC */ .strip::-webkit-scrollbar { display: none }\n"
+      "html::-webkit-scrollbar, .list { WIDTH: 0px }\n</style>\n"
+      "<body style=\"scrollbar-face-color: #3366CC\">\n";
+const QByteArray ThemeSheet = "/* a framework's theme */\n:root { scrollbar-color: #888 #eee }\n"
+                              "@layer utilities {\n  .scrollbar-thin { scrollbar-width: thin }\n}\n"
+                              "* { scrollbar-width: none; scrollbar-color: auto }\n";
 
 struct Run
 {
@@ -76,6 +89,14 @@ private Q_SLOTS:
         m_elements = m_folder.filePath(u"elements.brw"_s);
         m_base = m_folder.filePath(u"base.brw"_s);
         QVERIFY(WriteFile(m_elements, ElementFile) && WriteFile(m_base, BaseFile));
+        // Barwright's own sheet, Firefox's thin scrollbar-width and dark variant included.
+        const QString own = BuildCode(schemeIn(m_base), {CodeFormat::Css, {{}, 9}}).value();
+        QVERIFY(QDir(m_folder.path()).mkpath(u"site/css"_s));
+        QVERIFY(WriteFile(m_folder.filePath(u"own.css"_s), own.toUtf8())
+                && WriteFile(m_folder.filePath(u"site/index.html"_s), CheckedPage)
+                && WriteFile(m_folder.filePath(u"site/css/theme.css"_s), ThemeSheet)
+                && WriteFile(m_folder.filePath(u"site/broken.htm"_s),
+                             "<link rel=stylesheet href=missing.css>"));
     }
 
     void printsTheChosenFormat_data()
@@ -181,6 +202,90 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, QByteArray());
         QCOMPARE(QString::fromUtf8(run.err), u"brw2css: "_s + message + u'\n');
+    }
+
+    void checksPages_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+
+        const QString off = u"Chromium 121+ and Safari 26.2+ then drop "_s;
+        const QString page
+            = u"site/index.html:3:28: note: \"https://cdn.example.com/ui.css\" "
+              "is remote, so it is not read\n"
+              "site/index.html:5:37: warning: \".strip::-webkit-scrollbar { display: "
+              "none }\" does not reach the root: it hides the scrollbar in Chromium "
+              "and Safari\n"
+              "site/index.html:6:34: warning: \"html::-webkit-scrollbar, .list { "
+              "WIDTH: 0px }\" reaches the page's own scrollbar: it hides the "
+              "scrollbar in Chromium and Safari\n"
+              "site/index.html:8:14: warning: \"<body style='scrollbar-face-color: "
+              "#3366CC'>\" reaches the whole page by inheritance: today's browsers "
+              "ignore this legacy Internet Explorer color\n"_s;
+        const auto theme = [&](const QString &thin) {
+            return u"site/css/theme.css:2:9: warning: \":root { scrollbar-color: #888 #eee }\" "
+                   "reaches the whole page by inheritance: "_s
+                + off
+                + u"the bevel outside Barwright's scope\nsite/css/theme.css:4:21: warning: "
+                  "\".scrollbar-thin { scrollbar-width: thin }\" "_s
+                + thin
+                + u"\nsite/css/theme.css:6:5: warning: \"* { scrollbar-width: none }\" reaches "
+                  "every element: it hides the scrollbar\n"_s;
+        };
+        const QStringList check{u"--check"_s};
+        QTest::newRow("each kind, a linked and a remote sheet")
+            << check + QStringList{u"site/index.html"_s} << QByteArray() << 1
+            << page + theme(u"does not reach the root: "_s + off + u"the bevel where it applies"_s)
+            << QString();
+        QTest::newRow("the scope, and a sheet named twice")
+            << check
+                + QStringList{u"--scope= .scrollbar-thin"_s, u"site/css/theme.css"_s,
+                              u"site/css/theme.css"_s}
+            << QByteArray() << 1
+            << theme(u"reaches Barwright's scope: "_s + off
+                     + u"its bevel unless Barwright's sheet comes after it"_s)
+            << QString();
+        QTest::newRow("standard input as a page")
+            << check + QStringList{u"-"_s} << QByteArray("<div\nstyle='scrollbar-width: 8px'>") << 1
+            << u"-:2:8: warning: \"<div style='scrollbar-width: 8px'>\" does not reach the root: "_s
+                + off + u"the bevel where it applies\n"_s
+            << QString();
+        QTest::newRow("Barwright's own sheet")
+            << check + QStringList{u"own.css"_s} << QByteArray() << 0 << QString() << QString();
+        QTest::newRow("a linked sheet missing")
+            << check + QStringList{u"site/broken.htm"_s} << QByteArray() << 2
+            << u"site/broken.htm:1:27: error: \"missing.css\" cannot be read: no such file\n"_s
+            << QString();
+        QTest::newRow("a missing file, and the others checked")
+            << check + QStringList{u"nowhere.css"_s, u"own.css"_s} << QByteArray() << 2 << QString()
+            << u"brw2css: nowhere.css: no such file\n"_s;
+        QTest::newRow("a scheme file")
+            << check + QStringList{u"base.brw"_s} << QByteArray() << 2 << QString()
+            << u"brw2css: base.brw: is no page or style sheet; --input "
+               "tells its kind\n"_s;
+        QTest::newRow("with a format") << check + QStringList{u"--format=css"_s, u"own.css"_s}
+                                       << QByteArray() << 2 << QString()
+                                       << u"brw2css: --check takes no --format, --width or "
+                                          "--report\n"_s;
+        QTest::newRow("no file") << check << QByteArray() << 2 << QString()
+                                 << u"brw2css: name the pages and style sheets to check, or - "
+                                    "for standard input\n"_s;
+    }
+
+    void checksPages()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run run = brw2css(arguments, input, m_folder.path());
+        QCOMPARE(QString::fromUtf8(run.out), out);
+        QCOMPARE(QString::fromUtf8(run.err), err);
+        QCOMPARE(run.exitCode, exitCode);
     }
 
     void matchesTheCodeWindow()

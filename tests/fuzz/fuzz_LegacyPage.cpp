@@ -1,7 +1,9 @@
-// Feeds arbitrary bytes to the legacy page reader, as a page and as a style sheet. Besides
-// crashes, leaks and undefined behaviour, it checks that an imported scheme is complete and
-// that the report keeps within its line limit and the page's length.
+// Feeds arbitrary bytes to the legacy page reader and to the page check, as a page and as a
+// style sheet. Besides crashes, leaks and undefined behaviour, it checks that an imported scheme
+// is complete, that the report keeps within its line limit and the page's length, and that every
+// finding of the check stands on a line of the page and keeps within its length.
 #include "legacy/LegacyPageFile.h"
+#include "legacy/PageCheck.h"
 #include "scheme/SchemeColors.h"
 
 #include <QBuffer>
@@ -21,6 +23,23 @@ void check(const LegacyColorImport &result, qsizetype pageSize)
         std::abort();
 }
 
+void check(const QList<PageFinding> &findings, const QList<LinkedSheet> &linked,
+           QByteArrayView page)
+{
+    const qsizetype lines = page.count('\n') + 1;
+    const auto outside = [lines](int line, int column) {
+        return line < 1 || line > lines || column < 1;
+    };
+    for (const PageFinding &finding : findings) {
+        if (outside(finding.line, finding.column) || finding.message.size() > 400)
+            std::abort();
+    }
+    for (const LinkedSheet &sheet : linked) {
+        if (outside(sheet.line, sheet.column))
+            std::abort();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -31,5 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     page.open(QIODevice::ReadOnly);
     check(ImportLegacyPage(page, LegacySource::Html), bytes.size());
     check(ImportLegacyColors(bytes, LegacySource::Css), bytes.size());
+    const PageCheck pageCheck({QStringLiteral(".side"), QStringLiteral("main > .list")});
+    QList<LinkedSheet> linked;
+    check(pageCheck.checkText(bytes, LegacySource::Html, QStringLiteral("site/page.html"), &linked),
+          linked, bytes);
+    check(pageCheck.checkText(bytes, LegacySource::Css, QStringLiteral("sheet.css")), {}, bytes);
     return 0;
 }
