@@ -39,7 +39,8 @@ QStringView LegacyPropertyName(int index);
 // The legacy scrollbar colour properties of a page in UTF-8 (or any code page that keeps ASCII
 // as it is), in document order, in any letter case, with their weight in the cascade.
 // Comments, "<!--" and "-->" around rules and any whitespace are allowed; rules
-// inside @media and @supports count, other at-rules and scripts do not. The HTML inside a
+// inside @media, with the media list when a screen does not take it, and @supports count,
+// other at-rules and scripts do not. The HTML inside a
 // conditional comment counts when Internet Explorer 5.5 or later takes its condition. Runs in
 // time linear in the length of the text.
 QList<LegacyDeclaration> FindLegacyDeclarations(QByteArrayView text, LegacySource source);

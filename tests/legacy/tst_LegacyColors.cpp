@@ -123,7 +123,7 @@ private Q_SLOTS:
             << u"<!--[if IE]><style>body { scrollbar-face-color: #FF0000 }</style><![endif]-->\n"
                "<!--[if lt IE 5.5]><style>body { scrollbar-arrow-color: #00FF00 }</style>"
                "<![endif]-->\n<!--[if !IE]><!--><style>body { scrollbar-track-color: #0000FF }"
-               "</style><!--<![endif]-->\n<![if !IE]><style>body { scrollbar-base-color: red }"
+               "</style><!--<![endif]-->\n<![if !IE]><style>body { scrollbar-base-color: #00AA00 }"
                "</style><![endif]>\n<!--[if gt IE 8]><!--><style>html { "
                "scrollbar-highlight-color: #ABCDEF }</style><!--<![endif]-->\n"
                "<!--[IF (gt IE 5)&(lt IE 9)]><body style=\"scrollbar-shadow-color: #123456\">"
