@@ -72,13 +72,14 @@ SchemeVariants derived(const QString &face, const QString &track)
     return {light, DeriveDarkVariant(light)};
 }
 
-QString code(CodeFormat format, const QString &scope, bool withDark = false)
+QString code(CodeFormat format, const QString &scope, bool withDark = false,
+             int width = DefaultScrollbarWidth)
 {
     const SchemeVariants scheme{Elements, withDark ? DarkElements : std::optional<SchemeTexts>()};
-    return BuildCode(scheme, {format, {scope}}).value_or(QString());
+    return BuildCode(scheme, {format, {scope, width}}).value_or(QString());
 }
 
-enum class Look { Bevel, NoBevel, Hidden };
+enum class Look { Bevel, NoBevel, Hidden, Thin };
 enum class Media { Light, Dark, ForcedLight, ForcedDark };
 
 } // namespace
@@ -146,6 +147,9 @@ private Q_SLOTS:
             code(CodeFormat::Modern, u"#box"_s, true), Look::Bevel, Media::ForcedLight);
         row("forced colours, dark palette", RealBrowser::Chromium,
             code(CodeFormat::Modern, {}, true), Look::Bevel, Media::ForcedDark);
+        // Narrow: Firefox's thin scrollbars on the inner scrollers too, as Chromium narrows them.
+        row("whole page, narrow", RealBrowser::Firefox, code(CodeFormat::Modern, {}, false, 10),
+            Look::Thin);
         // Old pages whose face comes from a base colour, and from a colour marked !important.
         row("old page base and elements", RealBrowser::Chromium,
             imported(u"html { scrollbar-base-color: #3366CC; "_s));
@@ -194,6 +198,13 @@ private Q_SLOTS:
         const SchemeColors colors = forced ? forcedColors(shot) : *ResolveSchemeColors(drawn);
         // Arrows that cannot be told from the button would pass unseen.
         QVERIFY(colors[ArrowElement] != colors[FaceElement]);
+        if (look == Look::Thin) { // the box's content shows beside a thin bar
+            QCOMPARE(QColor(shot.pixel(BoxWidth - 12, BoxHeight / 2)).name(), u"#ffffff"_s);
+            const QStringList faults
+                = TwoColorFaults(shot, QRect(BoxWidth - 8, 0, 8, BoxHeight - BarWidth), colors);
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
+            return;
+        }
         // The box's vertical scrollbar, above its horizontal one.
         const QStringList faults = browser != RealBrowser::Firefox
             ? BevelFaults(shot, bar, colors)
