@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # brw2css --input html --report on pages made to be hard for the page reader: a long element
 # name with many attributes that mention scrollbars, the same with a declaration in each, and one
-# long name with one attribute of 100 declarations. Prints the time and peak memory of each page
+# long name with one attribute of 100 declarations, a conditional comment never closed, and
+# print-only groups nested deep. Prints the time and peak memory of each page
 # at two sizes; a reader that is linear in the page takes about twice as long on the larger one.
 #   bench/legacy_import.sh [SMALL_KB LARGE_KB]    (after a build of brw2css in ./build)
 # BRW2CSS names another brw2css to measure. Each run may take at most 4 GB, so that a reader
@@ -25,15 +26,22 @@ if kind == "attributes":
     attrs = " style=scrollbar" * (size // 2 // 16)
 elif kind == "declarations":
     attrs = " style=scrollbar-face-color:0" * (size // 2 // 29)
+elif kind == "conditions":
+    # A conditional comment never closed, around many style attributes.
+    tag = "<p style=scrollbar-face-color:0>"
+    name, attrs = "", "<!--[if gte IE 5.5]>" + tag * (size // len(tag))
+elif kind == "media":
+    # Print-only groups nested as deep as the page allows.
+    name, attrs = "", "<style>" + "@media print{" * (size // 13) + "body{scrollbar-face-color:0}"
 else:
     attrs = " style=\"" + "scrollbar-face-color:0;" * 100 + "\""
     name = "a" * (size - len(attrs))
 with open(path, "w") as page:
-    page.write("<" + name + attrs + ">")
+    page.write("<" + name + attrs + ">" if name else attrs)
 EOF
 }
 
-for kind in attributes declarations report; do
+for kind in attributes declarations report conditions media; do
     for kb in "${sizes[@]}"; do
         page="$scratch/$kind-$kb.html"
         make_page "$kind" $((kb * 1024)) "$page"

@@ -285,8 +285,12 @@ int main(int argc, char *argv[])
         return fail(u"the width must be a whole number from 8 to 32"_s, BadUsage);
     if (parser.isSet(scope)) {
         const std::optional<QString> selector = ScopeSelector(parser.value(scope));
-        if (!selector)
-            return fail(echoed(parser.value(scope)) + u" cannot be the scope"_s, BadUsage);
+        if (!selector) {
+            const QString problem = ScopeSelectorProblem(parser.value(scope));
+            return fail(echoed(parser.value(scope)) + u" cannot be the scope"_s
+                            + (problem.isEmpty() ? QString() : u": "_s + problem),
+                        BadUsage);
+        }
         options.modern.scope = *selector;
     }
     if (parser.isSet(check))

@@ -52,7 +52,7 @@ std::array<qsizetype, EntryCount> winners(const QList<LegacyDeclaration> &found,
     std::array<qsizetype, EntryCount> winner;
     winner.fill(-1);
     for (qsizetype i = 0; i < found.size(); ++i) {
-        if (!found[i].forPage || !colors[size_t(i)])
+        if (!found[i].forPage || !found[i].media.isEmpty() || !colors[size_t(i)])
             continue;
         qsizetype &w = winner[size_t(found[i].index)];
         if (w < 0 || weight(found[i]) >= weight(found[w]))
@@ -79,11 +79,16 @@ QString reportLine(const QList<LegacyDeclaration> &found, qsizetype i,
                    const std::array<qsizetype, EntryCount> &winner, int given)
 {
     const LegacyDeclaration &d = found[i];
-    QString line = tr("Line %1, %2: %3: %4").arg(d.line).arg(d.where, propertyOf(d), d.value);
+    const QString where = d.condition.isEmpty()
+        ? d.where
+        : tr("%1, in the conditional comment [%2]").arg(d.where, d.condition);
+    QString line = tr("Line %1, %2: %3: %4").arg(d.line).arg(where, propertyOf(d), d.value);
     if (color && color->compare(d.value, Qt::CaseInsensitive) != 0)
         line += u" ("_s + *color + u')';
     if (d.index == UnknownProperty)
         return line + tr(", set aside: not a scrollbar color Barwright knows.");
+    if (!d.media.isEmpty())
+        return line + tr(", set aside: only for %1.").arg(d.media);
     const qsizetype w = winner[size_t(d.index)];
     if (!d.forPage)
         return line + tr(", set aside: not the page's own scrollbar.");

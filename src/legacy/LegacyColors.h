@@ -15,10 +15,10 @@ struct LegacyColorImport
     QString report; // what was found where, what was applied and what set aside; LF line ends
 };
 
-// Reads the legacy scrollbar colours of a page in UTF-8 (or a one-byte code page). The rules for
-// the page's own scrollbar (html, body, :root, *, or a style attribute on HTML or BODY) count,
-// by the cascade: !important first, then a style attribute over rules, then specificity, then
-// document order; rules for other elements are only reported. Element colours make a seven-colour
-// scheme, the ones the page leaves out derived from its base colour or else the default scheme's;
-// a base colour alone makes a base-colour scheme.
+// Reads the legacy scrollbar colours of a page in UTF-8 (or a one-byte code page). The rules that
+// apply on a screen for the page's own scrollbar (html, body, :root, *, or a style attribute on
+// HTML or BODY) count, by the cascade: !important first, then a style attribute over rules, then
+// specificity, then document order; rules for other elements are only reported. Element colours
+// make a seven-colour scheme, the ones the page leaves out derived from its base colour or else the
+// default scheme's; a base colour alone makes a base-colour scheme.
 LegacyColorImport ImportLegacyColors(QByteArrayView text, LegacySource source);

@@ -1,10 +1,12 @@
 #include "LegacyDeclarations.h"
 
+#include "LegacyConditions.h"
 #include "scheme/ElementTable.h"
 
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +20,9 @@ constexpr QStringView PropertyNames[EntryCount] = {
 };
 
 constexpr QStringView PageTypes[] = {u"html", u"body"};
+
+// A conditional comment's "[if" and "]>" lie within this many bytes of its "<".
+constexpr qsizetype ConditionLimit = 512;
 
 // Longer selectors and names are cut in the report.
 constexpr qsizetype WhereLimit = 60;
@@ -250,6 +255,30 @@ private:
     int m_line = 1;
 };
 
+// The @media and @supports groups around the rules being read: the media list of the
+// outermost one that a screen does not take, if any.
+class GroupNesting
+{
+public:
+    explicit GroupNesting(const QString &outerMedia) { open(outerMedia, true); }
+    void open(const QString &media, bool isMedia)
+    {
+        m_aside.push_back(!aside().isEmpty() || !isMedia || ScreenTakesMedia(media)
+                              ? aside()
+                              : cut(media.simplified()));
+    }
+    // A stray "}" closes nothing: the outermost level stays.
+    void close()
+    {
+        if (m_aside.size() > 1)
+            m_aside.pop_back();
+    }
+    QString aside() const { return m_aside.empty() ? QString() : m_aside.back(); }
+
+private:
+    std::vector<QString> m_aside; // by level, outside in
+};
+
 class Scanner
 {
 public:
@@ -262,7 +291,7 @@ public:
     }
 
     void scanHtml();
-    void scanCss(qsizetype pos, qsizetype end);
+    void scanCss(qsizetype pos, qsizetype end, const QString &media = {});
     QList<LegacyDeclaration> found;
 
 private:
@@ -279,6 +308,16 @@ private:
     qsizetype skipSpaces(qsizetype p) const;
     qsizetype readAttribute(qsizetype p, Attribute &attribute) const;
     qsizetype scanTag(qsizetype pos);
+    void scanHtml(qsizetype pos, qsizetype end);
+    struct Condition
+    {
+        QString text; // "if" and the expression
+        bool taken = false;
+        qsizetype contentStart = 0;
+    };
+    std::optional<Condition> conditionAt(qsizetype pos, qsizetype end) const;
+    qsizetype scanConditional(qsizetype end, const Condition &condition);
+    QString mediaOf(QByteArrayView prelude) const;
     void scanRule(qsizetype pos, qsizetype open, qsizetype close);
     // Where declarations stand, for all of them in a rule or an attribute.
     struct Context
@@ -303,6 +342,10 @@ private:
     bool m_utf8;
     LineCounter m_lines;
     CheckedPage *m_check; // when checking a page: what it says about scrollbars
+    // Where the declarations being read stand: in a conditional comment, or in a group that
+    // keeps them off screens.
+    QString m_condition;
+    QString m_media;
 };
 
 // The position after the next `marker` before `end`, or `end`. Searches stay within their
@@ -366,34 +409,46 @@ qsizetype Scanner::blockEnd(qsizetype open, qsizetype end) const
     return end;
 }
 
-void Scanner::scanCss(qsizetype pos, qsizetype end)
+// The media list of an @media prelude, after the keyword.
+QString Scanner::mediaOf(QByteArrayView prelude) const
 {
+    return withoutComments(decoded(prelude.sliced(6)));
+}
+
+void Scanner::scanCss(qsizetype pos, qsizetype end, const QString &media)
+{
+    // Groups are followed by their braces, not read in one go: nesting costs no second pass.
+    GroupNesting groups(media);
     while ((pos = skipBlanks(pos, end)) < end) {
         const qsizetype stop = findOutside(pos, end, "{;}");
         if (stop >= end)
-            return;
+            break;
         if (m_text[stop] != '{') { // a statement such as @import, or the end of a group
+            if (m_text[stop] == '}')
+                groups.close();
             pos = stop + 1;
             continue;
         }
         const QByteArrayView prelude = m_text.sliced(pos, stop - pos);
-        // Today's frameworks put their rules in cascade layers.
-        if (m_check
-            && (startsCaseless(prelude, "@layer") || startsCaseless(prelude, "@container"))) {
-            pos = stop + 1;
-            continue;
-        }
         if (prelude.startsWith('@')) {
-            const bool group
-                = startsCaseless(prelude, "@media") || startsCaseless(prelude, "@supports");
-            // A group's rules are read in turn; its closing brace ends nothing further.
-            pos = group ? stop + 1 : blockEnd(stop, end) + 1;
+            const bool isMedia = startsCaseless(prelude, "@media");
+            // Today's frameworks put their rules in cascade layers.
+            const bool layer = m_check
+                && (startsCaseless(prelude, "@layer") || startsCaseless(prelude, "@container"));
+            if (isMedia || layer || startsCaseless(prelude, "@supports")) {
+                groups.open(isMedia ? mediaOf(prelude) : QString(), isMedia);
+                pos = stop + 1;
+            } else {
+                pos = blockEnd(stop, end) + 1;
+            }
             continue;
         }
         const qsizetype close = blockEnd(stop, end);
+        m_media = groups.aside();
         scanRule(pos, stop, close);
         pos = close + 1;
     }
+    m_media.clear();
 }
 
 void Scanner::scanRule(qsizetype pos, qsizetype open, qsizetype close)
@@ -446,6 +501,8 @@ void Scanner::scanDeclaration(qsizetype pos, qsizetype end, const Context &conte
     declaration.value = withoutImportant(value, declaration.important);
     declaration.styleAttribute = context.styleAttribute;
     declaration.specificity = context.specificity;
+    declaration.condition = m_condition;
+    declaration.media = m_media;
     found.append(declaration);
 }
 
@@ -520,6 +577,7 @@ qsizetype Scanner::scanTag(qsizetype pos)
     Attribute attribute;
     const bool link = m_check && name.compare("link", Qt::CaseInsensitive) == 0;
     Attribute rel, href; // the first of each, as browsers take them
+    QByteArrayView media;
     while ((p = skipSpaces(p)) < end && m_text[p] != '>') {
         if (m_text[p] == '/') {
             ++p;
@@ -530,6 +588,8 @@ qsizetype Scanner::scanTag(qsizetype pos)
             rel = attribute;
         if (link && href.name.isEmpty() && attribute.name.compare("href", Qt::CaseInsensitive) == 0)
             href = attribute;
+        if (attribute.name.compare("media", Qt::CaseInsensitive) == 0)
+            media = attribute.value;
         if (attribute.name.compare("style", Qt::CaseInsensitive) == 0
             && indexOfCaseless(attribute.value, "scrollbar") >= 0) {
             const qsizetype valueAt = attribute.value.data() - m_text.data();
@@ -550,23 +610,67 @@ qsizetype Scanner::scanTag(qsizetype pos)
         return p;
     const qsizetype close = indexOfCaseless(m_text, style ? "</style" : "</script", p);
     if (style)
-        scanCss(p, close < 0 ? end : close);
+        scanCss(p, close < 0 ? end : close,
+                decoded(media.first(std::min(media.size(), WhereBytes))));
     return close < 0 ? end : close;
+}
+
+// A conditional comment's opening at `pos`, "<!--[if expression]>" or "<![if expression]>",
+// outside another one; they do not nest.
+std::optional<Scanner::Condition> Scanner::conditionAt(qsizetype pos, qsizetype end) const
+{
+    const QByteArrayView rest = m_text.sliced(pos, std::min(end - pos, ConditionLimit));
+    const qsizetype open = startsCaseless(rest, "<!--[if") ? 7
+        : startsCaseless(rest, "<![if")                    ? 5
+                                                           : -1;
+    if (open < 0 || !m_condition.isEmpty() || open >= rest.size()
+        || !(isSpace(rest[open]) || rest[open] == '!' || rest[open] == '('))
+        return std::nullopt;
+    const qsizetype close = rest.indexOf("]>", open);
+    if (close < 0)
+        return std::nullopt;
+    const QByteArrayView expression = rest.sliced(open, close - open);
+    return Condition{u"if "_s + cut(decoded(expression).simplified()), IeTakesCondition(expression),
+                     pos + close + 2};
+}
+
+// The HTML up to "<![endif]" read when the browser takes the condition; returns the
+// position after the closing.
+qsizetype Scanner::scanConditional(qsizetype end, const Condition &condition)
+{
+    const qsizetype close = indexOfCaseless(m_text.first(end), "<![endif]", condition.contentStart);
+    const qsizetype contentEnd = close < 0 ? end : close;
+    if (condition.taken) {
+        m_condition = condition.text;
+        scanHtml(condition.contentStart, contentEnd);
+        m_condition.clear();
+    }
+    return close < 0 ? end : after(">", close, end);
 }
 
 void Scanner::scanHtml()
 {
-    qsizetype pos = 0;
-    while ((pos = m_text.indexOf('<', pos)) >= 0) {
-        const QByteArrayView rest = m_text.sliced(pos);
-        if (rest.startsWith("<!--"))
-            pos = after("-->", pos + 4, m_text.size());
+    scanHtml(0, m_text.size());
+}
+
+void Scanner::scanHtml(qsizetype pos, qsizetype end)
+{
+    while ((pos = m_text.first(end).indexOf('<', pos)) >= 0) {
+        const QByteArrayView rest = m_text.sliced(pos, end - pos);
+        if (const std::optional<Condition> condition = conditionAt(pos, end))
+            pos = scanConditional(end, *condition);
+        else if (rest.startsWith("<!-->") || rest.startsWith("<!--->"))
+            pos += rest[4] == '>' ? 5 : 6; // empty comments, as in <!--[if gt IE 8]><!-->
+        else if (rest.startsWith("<!--"))
+            pos = after("-->", pos + 4, end);
         else if (rest.size() > 1 && isLetter(rest[1]))
             pos = scanTag(pos);
         else if (rest.size() > 1 && QByteArrayView("/!?").contains(rest[1]))
-            pos = after(">", pos + 1, m_text.size()); // an end tag, <!DOCTYPE> or <?xml?>
+            pos = after(">", pos + 1, end); // an end tag, <!DOCTYPE> or <?xml?>
         else
             ++pos; // a "<" in running text
+        if (pos >= end)
+            break;
     }
 }
 

@@ -26,6 +26,11 @@ struct LegacyDeclaration
     bool important = false;
     bool styleAttribute = false;
     quint32 specificity = 0;
+    // The IE conditional comment it stands in, such as "if lt IE 9"; empty outside one.
+    QString condition;
+    // The media list of the @media group or STYLE element that keeps it off screens, such
+    // as "print"; empty when a screen takes it.
+    QString media;
 };
 
 // The property's name in lower case, by element index; the base colour's at BaseColorIndex.
@@ -34,8 +39,10 @@ QStringView LegacyPropertyName(int index);
 // The legacy scrollbar colour properties of a page in UTF-8 (or any code page that keeps ASCII
 // as it is), in document order, in any letter case, with their weight in the cascade.
 // Comments, "<!--" and "-->" around rules and any whitespace are allowed; rules
-// inside @media and @supports count, other at-rules and scripts do not. Runs in time linear in
-// the length of the text.
+// inside @media, with the media list when a screen does not take it, and @supports count,
+// other at-rules and scripts do not. The HTML inside a
+// conditional comment counts when Internet Explorer 5.5 or later takes its condition. Runs in
+// time linear in the length of the text.
 QList<LegacyDeclaration> FindLegacyDeclarations(QByteArrayView text, LegacySource source);
 
 // A declaration read for checking a page: the offset of its name in the text, its name without

@@ -366,11 +366,15 @@ void CodeWindow::applyScope()
         showCode();
     } else {
         m_refusedScope = m_scope->text();
+        const QString problem = ScopeSelectorProblem(m_scope->text());
+        const QString refused = problem.isEmpty()
+            ? tr("\"%1\" cannot be the scope.").arg(m_scope->text())
+            : tr("\"%1\" cannot be the scope: %2.").arg(m_scope->text(), problem);
         m_platform.messageBox(this,
-                              tr("\"%1\" cannot be the scope. Type a CSS selector such as "
-                                 ".sidebar or #menu, without braces, semicolons, angle brackets "
-                                 "or comments, or choose Whole page.")
-                                  .arg(m_scope->text()),
+                              refused
+                                  + tr(" Type a CSS selector such as .sidebar or #menu, without "
+                                       "braces, semicolons, angle brackets or comments, or "
+                                       "choose Whole page."),
                               MessageBoxStyle::Exclamation, tr("Oops!"));
         // The scope in force stays; the refused text stays too, selected, to be corrected.
         if (m_options.modern.scope.isEmpty())

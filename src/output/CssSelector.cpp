@@ -1,11 +1,102 @@
 #include "CssSelector.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <iterator>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
 // Functional pseudo-classes nest; past this depth a selector is refused rather than recursed.
 constexpr int MaximumNesting = 32;
+
+// What a pseudo-class takes in its parentheses.
+enum class Argument {
+    None, // not functional
+    Selectors,
+    RelativeSelectors,
+    Nth, // An+B
+    NthOf, // An+B, optionally "of" and selectors
+    Languages,
+    Direction,
+    Identifier,
+};
+
+struct PseudoClass
+{
+    QStringView name;
+    Argument argument;
+};
+
+// The pseudo-classes of Selectors Level 4, HTML and CSS Scoping that Chromium, Firefox and
+// WebKit all know: a browser drops every rule of the sheet whose selector names another one,
+// and the scope is in every rule. Sorted by name.
+constexpr PseudoClass PseudoClasses[] = {
+    {u"active", Argument::None},
+    {u"any-link", Argument::None},
+    {u"autofill", Argument::None},
+    {u"checked", Argument::None},
+    {u"default", Argument::None},
+    {u"defined", Argument::None},
+    {u"dir", Argument::Direction},
+    {u"disabled", Argument::None},
+    {u"empty", Argument::None},
+    {u"enabled", Argument::None},
+    {u"first-child", Argument::None},
+    {u"first-of-type", Argument::None},
+    {u"focus", Argument::None},
+    {u"focus-visible", Argument::None},
+    {u"focus-within", Argument::None},
+    {u"fullscreen", Argument::None},
+    {u"has", Argument::RelativeSelectors},
+    {u"host", Argument::None},
+    {u"hover", Argument::None},
+    {u"in-range", Argument::None},
+    {u"indeterminate", Argument::None},
+    {u"invalid", Argument::None},
+    {u"is", Argument::Selectors},
+    {u"lang", Argument::Languages},
+    {u"last-child", Argument::None},
+    {u"last-of-type", Argument::None},
+    {u"link", Argument::None},
+    {u"modal", Argument::None},
+    {u"not", Argument::Selectors},
+    {u"nth-child", Argument::NthOf},
+    {u"nth-last-child", Argument::NthOf},
+    {u"nth-last-of-type", Argument::Nth},
+    {u"nth-of-type", Argument::Nth},
+    {u"only-child", Argument::None},
+    {u"only-of-type", Argument::None},
+    {u"optional", Argument::None},
+    {u"out-of-range", Argument::None},
+    {u"placeholder-shown", Argument::None},
+    {u"popover-open", Argument::None},
+    {u"read-only", Argument::None},
+    {u"read-write", Argument::None},
+    {u"required", Argument::None},
+    {u"root", Argument::None},
+    {u"scope", Argument::None},
+    {u"state", Argument::Identifier},
+    {u"target", Argument::None},
+    {u"user-invalid", Argument::None},
+    {u"user-valid", Argument::None},
+    {u"valid", Argument::None},
+    {u"visited", Argument::None},
+    {u"where", Argument::Selectors},
+};
+
+const PseudoClass *findPseudoClass(QStringView name)
+{
+    const auto found = std::lower_bound(
+        std::begin(PseudoClasses), std::end(PseudoClasses), name,
+        [](const PseudoClass &known, QStringView wanted) { return known.name < wanted; });
+    return found != std::end(PseudoClasses) && found->name == name ? found : nullptr;
+}
+
+// The pseudo-elements that CSS 2 wrote with one colon.
+constexpr QStringView OldPseudoElements[] = {u"after", u"before", u"first-letter", u"first-line"};
 
 // A recursive-descent check of a selector list, one pass over the text.
 class SelectorParser
@@ -24,6 +115,10 @@ public:
             return std::nullopt;
         return commas;
     }
+
+    // The pseudo-element or unknown pseudo-class that the refusal stopped at, if it did.
+    QString refusedPart() const { return m_refusedPart; }
+    bool refusedPseudoElement() const { return m_pseudoElement; }
 
 private:
     bool atEnd() const { return m_pos >= m_text.size(); }
@@ -116,6 +211,8 @@ private:
             return false;
         ++m_pos;
         while (!atEnd() && peek() != quote) {
+            if (peek() == u'\n')
+                return false; // a bad string: it ends the rule in a browser
             if (peek() != u'\\')
                 ++m_pos;
             else if (!escape())
@@ -211,31 +308,48 @@ private:
         return take(u']');
     }
 
+    bool refuse(qsizetype start, bool pseudoElement)
+    {
+        m_refusedPart = u':' + m_text.mid(start, m_pos - start).toString();
+        m_pseudoElement = pseudoElement;
+        return false;
+    }
+
     bool pseudoClass()
     {
+        // Pseudo-elements are refused: the scrollbar parts follow the scope.
+        const bool element = take(u':');
         const qsizetype start = m_pos;
         if (!identifier())
-            return false; // pseudo-elements included: the scrollbar parts follow the scope
-        const QString name = lastName(start);
-        static const QStringList elements{u"before"_s, u"after"_s, u"first-line"_s,
-                                          u"first-letter"_s};
-        if (elements.contains(name))
             return false;
+        const QString name = lastName(start);
+        if (element)
+            return refuse(start - 1, true);
+        if (std::find(std::begin(OldPseudoElements), std::end(OldPseudoElements), name)
+            != std::end(OldPseudoElements))
+            return refuse(start, true);
+        const PseudoClass *known = findPseudoClass(name);
+        if (!known)
+            return refuse(start, false);
+        const bool functional = known->argument != Argument::None;
         if (!take(u'('))
-            return true;
-        if (++m_nesting > MaximumNesting)
+            return !functional;
+        if (!functional || ++m_nesting > MaximumNesting)
             return false;
         skipBlanks();
         bool ok = false;
-        if (name == u"not" || name == u"is" || name == u"where" || name == u"has")
-            ok = selectorList(nullptr, name == u"has");
-        else if (name == u"nth-child" || name == u"nth-last-child" || name == u"nth-of-type"
-                 || name == u"nth-last-of-type")
-            ok = nthArgument(name == u"nth-child" || name == u"nth-last-child");
-        else if (name == u"lang")
-            ok = wordList();
-        else if (name == u"dir")
-            ok = identifier();
+        switch (known->argument) {
+        case Argument::Selectors:
+        case Argument::RelativeSelectors:
+            ok = selectorList(nullptr, known->argument == Argument::RelativeSelectors);
+            break;
+        case Argument::Nth:
+        case Argument::NthOf: ok = nthArgument(known->argument == Argument::NthOf); break;
+        case Argument::Languages: ok = wordList(); break;
+        case Argument::Direction: ok = word(u"ltr") || word(u"rtl"); break;
+        case Argument::Identifier: ok = identifier(); break;
+        case Argument::None: break;
+        }
         --m_nesting;
         skipBlanks();
         return ok && take(u')');
@@ -298,7 +412,30 @@ private:
     qsizetype m_pos = 0;
     int m_nesting = 0;
     bool m_failed = false;
+    QString m_refusedPart;
+    bool m_pseudoElement = false;
 };
+
+// CSS white space outside strings as blanks, line breaks of any kind as one: the scope is
+// written on one line of the sheet, and a selector means the same either way.
+QString withBlanks(const QString &text)
+{
+    QString plain = text;
+    plain.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n').replace(u'\f', u'\n');
+    char16_t quote = 0;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const char16_t c = plain[i].unicode();
+        if (c == u'\\')
+            ++i;
+        else if (quote)
+            quote = c == quote ? 0 : quote;
+        else if (c == u'"' || c == u'\'')
+            quote = c;
+        else if (c == u'\t' || c == u'\n')
+            plain[i] = u' ';
+    }
+    return plain.trimmed();
+}
 
 // Text that could end the rule, the style element or the page's markup around it.
 bool reachesOutside(const QString &selector)
@@ -307,7 +444,7 @@ bool reachesOutside(const QString &selector)
         return true;
     for (const QChar c : selector) {
         if (c == u'{' || c == u'}' || c == u';' || c == u'<' || c == u'@'
-            || c.category() == QChar::Other_Control)
+            || (c.category() == QChar::Other_Control && c != u'\t' && c != u'\n'))
             return true;
     }
     return false;
@@ -324,7 +461,7 @@ std::optional<QList<qsizetype>> topLevelCommas(const QString &selector)
 
 std::optional<QString> ScopeSelector(const QString &text)
 {
-    const QString selector = text.trimmed();
+    const QString selector = withBlanks(text);
     if (!topLevelCommas(selector))
         return std::nullopt;
     return selector;
@@ -332,7 +469,7 @@ std::optional<QString> ScopeSelector(const QString &text)
 
 QStringList ScopeSelectorItems(const QString &text)
 {
-    const QString selector = text.trimmed();
+    const QString selector = withBlanks(text);
     const std::optional<QList<qsizetype>> commas = topLevelCommas(selector);
     if (!commas)
         return {};
@@ -344,4 +481,18 @@ QStringList ScopeSelectorItems(const QString &text)
     }
     items << selector.mid(start).trimmed();
     return items;
+}
+
+QString ScopeSelectorProblem(const QString &text)
+{
+    const QString selector = withBlanks(text);
+    if (selector.isEmpty() || reachesOutside(selector))
+        return {};
+    SelectorParser parser(selector);
+    if (parser.parse() || parser.refusedPart().isEmpty())
+        return {};
+    const QString part = u'"' + parser.refusedPart() + u'"';
+    return parser.refusedPseudoElement()
+        ? QCoreApplication::translate("CssSelector", "%1 is a pseudo-element").arg(part)
+        : QCoreApplication::translate("CssSelector", "browsers know no pseudo-class %1").arg(part);
 }

@@ -1,5 +1,6 @@
 #include "ModernStyleSheet.h"
 
+#include <QRect>
 #include <QStringList>
 
 #include <algorithm>
@@ -66,27 +67,37 @@ QString sunkenBevel()
 
 enum class Direction { Up, Down, Left, Right };
 
-// A centred pyramid of one-pixel rows (or columns) in a square of `size` pixels, as an SVG
-// picture in a data address; "#" and markup characters are percent-encoded.
-QString arrowPicture(Direction direction, int size, const QString &fill)
+// A centred pyramid of one-pixel rows (or columns) in a square of `size` pixels, tip first.
+QList<QRect> arrowRows(Direction direction, int size)
 {
     const int base = std::max(3, (size * 7 / 16) | 1);
     const int depth = (base + 1) / 2;
     const int across = (size - base) / 2;
     const int along = (size - depth) / 2;
-    QString svg = u"<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%1'><g fill='%2'>"_s
-                      .arg(size)
-                      .arg(fill);
+    const bool forward = direction == Direction::Down || direction == Direction::Right;
+    const bool vertical = direction == Direction::Up || direction == Direction::Down;
+    QList<QRect> rows;
     for (int step = 0; step < depth; ++step) {
-        // Step 0 is the tip.
-        const bool forward = direction == Direction::Down || direction == Direction::Right;
         const int offset = along + (forward ? depth - 1 - step : step);
         const int start = across + depth - 1 - step;
         const int length = 2 * step + 1;
-        const bool vertical = direction == Direction::Up || direction == Direction::Down;
-        svg += vertical
-            ? u"<rect x='%1' y='%2' width='%3' height='1'/>"_s.arg(start).arg(offset).arg(length)
-            : u"<rect x='%1' y='%2' width='1' height='%3'/>"_s.arg(offset).arg(start).arg(length);
+        rows << (vertical ? QRect(start, offset, length, 1) : QRect(offset, start, 1, length));
+    }
+    return rows;
+}
+
+// The arrow as an SVG picture in a data address; "#" and markup characters are
+// percent-encoded.
+QString arrowPicture(Direction direction, int size, const QString &fill)
+{
+    QString svg = u"<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%1'><g fill='%2'>"_s
+                      .arg(size)
+                      .arg(fill);
+    for (const QRect &row : arrowRows(direction, size)) {
+        svg += u"<rect x='%1' y='%2' width='%3' height='%4'/>"_s.arg(row.x())
+                   .arg(row.y())
+                   .arg(row.width())
+                   .arg(row.height());
     }
     svg += u"</g></svg>"_s;
     svg.replace(u'%', u"%25"_s)
@@ -94,6 +105,25 @@ QString arrowPicture(Direction direction, int size, const QString &fill)
         .replace(u'<', u"%3C"_s)
         .replace(u'>', u"%3E"_s);
     return u"url(\"data:image/svg+xml,"_s + svg + u"\")"_s;
+}
+
+// The arrow as one gradient layer per row, in a colour that the page resolves: a system
+// colour keyword inside a picture takes the picture's defaults, not the forced palette.
+// Pressed, the rows lie one pixel down and to the right.
+QStringList arrowLayers(Direction direction, int size, const QString &fill, bool pressed)
+{
+    QStringList images, sizes, positions;
+    const int shift = pressed ? 1 : 0;
+    for (const QRect &row : arrowRows(direction, size)) {
+        images << u"linear-gradient(%1, %1)"_s.arg(fill);
+        sizes << u"%1px %2px"_s.arg(row.width()).arg(row.height());
+        positions << u"%1px %2px"_s.arg(row.x() + shift).arg(row.y() + shift);
+    }
+    const QString position = u"background-position: "_s + positions.join(u", "_s) + u';';
+    if (pressed)
+        return {position};
+    return {u"background-image: "_s + images.join(u", "_s) + u';',
+            u"background-size: "_s + sizes.join(u", "_s) + u';', position};
 }
 
 struct ArrowButton
@@ -159,7 +189,11 @@ public:
         m_css.close();
         // Firefox's scrollbar-color reads the custom properties, the dark ones included.
         m_css.open(u"@supports not selector(::-webkit-scrollbar-thumb)"_s);
-        m_css.rule(scopeSelectors(), firefoxProperties());
+        m_css.rule(scopeSelectors(),
+                   {u"scrollbar-color: "_s + var(FaceElement) + u' ' + var(TrackElement) + u';'});
+        // Not inherited: given to the elements whose scrollbars the other branch narrows.
+        if (m_width < 12)
+            m_css.rule(scrollerSelectors(), {u"scrollbar-width: thin;"_s});
         m_css.close();
         if (m_colors.dark)
             darkRules(*m_colors.dark);
@@ -197,6 +231,15 @@ private:
         return m_scopes.isEmpty() ? QStringList{u":root"_s} : m_scopes;
     }
 
+    // The elements whose own scrollbars the sheet draws: the scope, or for the whole page
+    // every element. For the whole page a type selector: as specific as a universal rule such
+    // as a framework's * { scrollbar-color: … } and no more, so that a page's own rule for an
+    // element, such as .strip { scrollbar-width: none }, wins over it.
+    QStringList scrollerSelectors() const
+    {
+        return m_scopes.isEmpty() ? QStringList{u"html"_s, u"html *"_s} : m_scopes;
+    }
+
     // The scope's scrollbar part `pseudo`, for every selector of the scope.
     QStringList part(const QString &pseudo) const
     {
@@ -231,8 +274,7 @@ private:
         const QString single = button + u":single-button"_s;
         // A page's own scrollbar-color or scrollbar-width, even inherited, switches the
         // scrollbar pseudo-elements off; the scope takes the initial values back.
-        m_css.rule(m_scopes.isEmpty() ? QStringList{u":root"_s, u":root *"_s} : m_scopes,
-                   {u"scrollbar-color: auto;"_s, u"scrollbar-width: auto;"_s});
+        m_css.rule(scrollerSelectors(), {u"scrollbar-color: auto;"_s, u"scrollbar-width: auto;"_s});
         m_css.rule(part(u"::-webkit-scrollbar"_s),
                    {u"width: "_s + px(m_width) + u';', u"height: "_s + px(m_width) + u';',
                     u"background-color: "_s + var(TrackElement) + u';'});
@@ -294,22 +336,22 @@ private:
         m_css.rule(part(u"::-webkit-scrollbar-button"_s), {u"display: none;"_s});
     }
 
+    // Arrows in a colour text as pictures; in a system colour as gradients.
     void arrowRules(const QString &fill)
     {
         for (const ArrowButton &arrow : ArrowButtons) {
-            m_css.rule(
-                part(u"::-webkit-scrollbar-button"_s + QString::fromUtf16(arrow.pseudoClasses)),
-                {u"background-image: "_s + arrowPicture(arrow.direction, m_width, fill) + u';'});
+            const QString button
+                = u"::-webkit-scrollbar-button"_s + QString::fromUtf16(arrow.pseudoClasses);
+            if (fill.startsWith(u'#')) {
+                m_css.rule(part(button),
+                           {u"background-image: "_s + arrowPicture(arrow.direction, m_width, fill)
+                            + u';'});
+                continue;
+            }
+            m_css.rule(part(button), arrowLayers(arrow.direction, m_width, fill, false));
+            m_css.rule(part(button + u":active"_s),
+                       arrowLayers(arrow.direction, m_width, fill, true));
         }
-    }
-
-    QStringList firefoxProperties() const
-    {
-        QStringList declarations{u"scrollbar-color: "_s + var(FaceElement) + u' '
-                                 + var(TrackElement) + u';'};
-        if (m_width < 12)
-            declarations << u"scrollbar-width: thin;"_s;
-        return declarations;
     }
 
     // The user's high-contrast colours replace the scheme's, bevel and arrows included.

@@ -49,6 +49,42 @@ float lightnessOf(QRgb color)
     return QColor(color).lightnessF();
 }
 
+// The colour of `hueOf`'s hue and saturation whose relative luminance is nearest `luminance`
+// on the side asked for: at least it, or at most it. Luminance grows with HSL lightness, so
+// halving the range finds it; the test is on the rounded colour, so the bound holds.
+QRgb withLuminance(QRgb hueOf, double luminance, bool atLeast)
+{
+    float low = 0.0f, high = 1.0f;
+    for (int step = 0; step < 24; ++step) {
+        const float middle = (low + high) / 2;
+        (relativeLuminance(withLightness(hueOf, middle)) < luminance ? low : high) = middle;
+    }
+    return withLightness(hueOf, atLeast ? high : low);
+}
+
+// Light turned dark: the luminance whose contrast with black is that of `luminance` with
+// white. Contrast ratios between two colours are kept, the lighter becoming the darker.
+double mirrored(double luminance)
+{
+    return 0.0525 / (luminance + 0.05) - 0.05;
+}
+
+// The luminance at the least non-text contrast above or below `luminance`.
+double contrastAbove(double luminance)
+{
+    return NonTextContrastMinimum * (luminance + 0.05) - 0.05;
+}
+
+double contrastBelow(double luminance)
+{
+    return (luminance + 0.05) / NonTextContrastMinimum - 0.05;
+}
+
+// The dark face's luminance range: light enough for 3:1 over a track that is still a colour,
+// dark enough for 3:1 under arrows that are not all white.
+constexpr double DarkFaceLowest = 0.12;
+constexpr double DarkFaceHighest = 0.18;
+
 } // namespace
 
 bool IsHexDigit(QChar c)
@@ -127,32 +163,49 @@ std::optional<SchemeTexts> DeriveDarkVariant(const SchemeTexts &light)
     if (!colors)
         return std::nullopt;
     const QRgb face = (*colors)[FaceElement];
-    const float darkFace = std::clamp(1.0f - lightnessOf(face), 0.22f, 0.30f);
-    const float darkTrack
-        = std::min({1.0f - lightnessOf((*colors)[TrackElement]), 0.15f, darkFace - 0.08f});
+    const QRgb track = (*colors)[TrackElement];
     const QRgb arrow = (*colors)[ArrowElement];
-    const float arrowLightness = lightnessOf(arrow);
+    const double lightFace = relativeLuminance(face);
+    const QRgb darkFaceColor = withLuminance(
+        face, std::clamp(mirrored(lightFace), DarkFaceLowest, DarkFaceHighest), true);
+    const double darkFace = relativeLuminance(darkFaceColor);
+    // A state the light variant sets keeps its contrast step from the face, turned round: a
+    // light state darker than the face turns lighter than the dark face, and back. The track
+    // lies 3:1 under the darkest of them.
+    std::array<double, StateCount> darkStates{};
+    double darkest = darkFace;
+    for (int state = 0; state < StateCount; ++state) {
+        const double step
+            = (lightFace + 0.05) / (relativeLuminance(colors->states[size_t(state)]) + 0.05);
+        darkStates[size_t(state)]
+            = std::clamp((darkFace + 0.05) * step - 0.05, contrastAbove(0.0), 1.0);
+        if (!IsNoStateText(light.states[size_t(state)]))
+            darkest = std::min(darkest, darkStates[size_t(state)]);
+    }
+    const double darkTrack
+        = std::max(0.0, std::min(mirrored(relativeLuminance(track)), contrastBelow(darkest)));
+    const double arrowLuminance = relativeLuminance(arrow);
+    const float faceLightness = lightnessOf(darkFaceColor);
 
     std::array<QRgb, ElementCount> dark{};
-    dark[FaceElement] = withLightness(face, darkFace);
-    dark[TrackElement] = withLightness((*colors)[TrackElement], darkTrack);
-    dark[ArrowElement]
-        = withLightness(arrow, std::max({arrowLightness, 1.0f - arrowLightness, 0.85f}));
-    dark[HighlightElement] = withLightness(face, darkFace + 0.25f);
-    dark[Light3DElement] = withLightness(face, darkFace + 0.12f);
-    dark[ShadowElement] = withLightness(face, darkFace - 0.10f);
-    dark[DarkShadowElement] = withLightness(face, darkFace - 0.20f);
+    dark[FaceElement] = darkFaceColor;
+    dark[TrackElement] = withLuminance(track, darkTrack, false);
+    dark[ArrowElement] = withLuminance(
+        arrow, std::max({arrowLuminance, mirrored(arrowLuminance), contrastAbove(darkFace)}), true);
+    dark[HighlightElement] = withLightness(face, faceLightness + 0.25f);
+    dark[Light3DElement] = withLightness(face, faceLightness + 0.12f);
+    dark[ShadowElement] = withLightness(face, faceLightness - 0.10f);
+    dark[DarkShadowElement] = withLightness(face, faceLightness - 0.20f);
 
     SchemeTexts variant;
     variant.texts[BaseColorIndex] = u"#"_s;
     for (int i = 0; i < ElementCount; ++i)
         variant.texts[size_t(i)] = ColorText(dark[size_t(i)]);
     for (int state = 0; state < StateCount; ++state) {
-        const QRgb shown = colors->states[size_t(state)];
-        // A light state darker than the face turns lighter than the dark face, and back.
         variant.states[size_t(state)] = IsNoStateText(light.states[size_t(state)])
             ? u"#"_s
-            : ColorText(withLightness(shown, darkFace + lightnessOf(face) - lightnessOf(shown)));
+            : ColorText(
+                withLuminance(colors->states[size_t(state)], darkStates[size_t(state)], true));
     }
     return variant;
 }

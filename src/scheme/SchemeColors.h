@@ -56,13 +56,15 @@ struct IncompleteColor
 };
 std::optional<IncompleteColor> FirstIncompleteColor(const SchemeVariants &scheme);
 
-// A dark variant to start from, made from a complete light one (nothing otherwise), in HSL
-// with each colour's hue and saturation kept: the face's and track's lightness mirrored
-// (L to 1 - L), the face then held between 22% and 30% and the track at least 8 points below
-// it and at most 15%; the arrows at least 85% light; highlight and 3dlight 25 and 12 points
-// above the dark face, shadow and dark shadow 10 and 20 points below it, in the face's hue.
-// A state the light variant sets keeps its lightness step from the face, turned round. The
-// result always has seven element colours: a base colour cannot give a dark track.
+// A dark variant to start from, made from a complete light one (nothing otherwise), by
+// relative luminance with each colour's hue and saturation kept: the face's and track's
+// luminance mirrored (the contrast with white becomes the contrast with black), the face then
+// held between 0.12 and 0.18; a state the light variant sets keeps its contrast step from the
+// face, turned round, at least 0.1; the track 3:1 under the face and those states; the arrows
+// at least 3:1 over the face and at least as light as before or mirrored; highlight and
+// 3dlight 25 and 12 HSL points above the dark face, shadow and dark shadow 10 and 20 below
+// it, in the face's hue. The result always has seven element colours: a base colour cannot
+// give a dark track.
 std::optional<SchemeTexts> DeriveDarkVariant(const SchemeTexts &light);
 
 // The WCAG 2.x contrast ratio of two colours, from 1 to 21.

@@ -175,6 +175,9 @@ private Q_SLOTS:
             u"the width must be a whole number from 8 to 32"_s);
         row("unsafe scope", {u"--scope=a{x}"_s, bad[0]}, good, 2,
             u"\"a{x}\" cannot be the scope"_s);
+        row("misspelt pseudo-class", {u"--scope=li:nth-chlid(2)"_s, bad[0]}, good, 2,
+            u"\"li:nth-chlid(2)\" cannot be the scope: browsers know no pseudo-class "
+            "\":nth-chlid\""_s);
         row("long scope on two lines", {u"--scope=a{\n"_s + QString(70, u'x'), bad[0]}, good, 2,
             u"\"a{\\n"_s + QString(57, u'x') + u"\u2026\" cannot be the scope"_s);
         row("no file", {}, good, 2, u"name one scheme file, or - for standard input"_s);

@@ -94,11 +94,10 @@ private Q_SLOTS:
             << true
             << scheme(
                    {{0, "#6699CC"}, {1, "#000000"}, {3, "#6699CC"}, {4, "#446688"}, {6, "#B3CCE6"}})
-            << QStringList{
-                   u"Line 1, body: scrollbar-base-color: #6699CC, applied: the element "
-                   "colors the page leaves out are derived from it."_s,
-                   u"Derived from the base color #6699CC: face #6699CC, highlight #FFFFFF, "
-                   "3dlight #6699CC, shadow #446688, darkshadow #000000, track #B3CCE6."_s};
+            << QStringList{u"Line 1, body: scrollbar-base-color: #6699CC, applied: the element "
+                           "colors the page leaves out are derived from it."_s,
+                           u"Derived from the base color #6699CC: face #6699CC, highlight #FFFFFF, "
+                           "3dlight #6699CC, shadow #446688, darkshadow #000000, track #B3CCE6."_s};
         QTest::newRow("the cascade, system colours, * and a look-alike")
             << u"<style>body { scrollbar-face-color: #111111 !important }\n"
                "html body.x { scrollbar-face-color: #222222; scrollbar-highlight-color: #333333 }\n"
@@ -119,6 +118,35 @@ private Q_SLOTS:
             << QStringList{u"Line 1, "_s + QString(60, u'n')
                            + u"… style attribute: scrollbar-face-color: red "
                              "(#FF0000), set aside: not the page's own scrollbar."_s};
+        // The conditions IE 5.5 to 9 take, and those only other browsers take.
+        QTest::newRow("conditional comments")
+            << u"<!--[if IE]><style>body { scrollbar-face-color: #FF0000 }</style><![endif]-->\n"
+               "<!--[if lt IE 5.5]><style>body { scrollbar-arrow-color: #00FF00 }</style>"
+               "<![endif]-->\n<!--[if !IE]><!--><style>body { scrollbar-track-color: #0000FF }"
+               "</style><!--<![endif]-->\n<![if !IE]><style>body { scrollbar-base-color: #00AA00 }"
+               "</style><![endif]>\n<!--[if gt IE 8]><!--><style>html { "
+               "scrollbar-highlight-color: #ABCDEF }</style><!--<![endif]-->\n"
+               "<!--[IF (gt IE 5)&(lt IE 9)]><body style=\"scrollbar-shadow-color: #123456\">"
+               "<![endif]-->\n<style media=\"print\">body { scrollbar-3dlight-color: #555555 }"
+               "</style>"_s
+            << false << scheme({{0, "#FF0000"}, {2, "#ABCDEF"}, {4, "#123456"}})
+            << QStringList{u"Line 1, body, in the conditional comment [if IE]: "
+                           "scrollbar-face-color: #FF0000, applied."_s,
+                           u"Line 6, body style attribute, in the conditional comment [if (gt IE "
+                           "5)&(lt IE 9)]: scrollbar-shadow-color: #123456, applied."_s,
+                           u"Line 7, body: scrollbar-3dlight-color: #555555, set aside: only for "
+                           "print."_s};
+        QTest::newRow("rules for other media")
+            << u"@media print { body { scrollbar-arrow-color: #444444 } }\n"
+               "@media screen, print { body { scrollbar-face-color: #336699 } }\n"
+               "@media not print { @media handheld { body { scrollbar-track-color: #111 } }\n"
+               "body { scrollbar-highlight-color: #333333 } }\n"
+               "@media all and (min-width: 600px) { body { scrollbar-shadow-color: #222222 } }"_s
+            << true << scheme({{0, "#336699"}, {2, "#333333"}, {4, "#222222"}})
+            << QStringList{u"Line 1, body: scrollbar-arrow-color: #444444, set aside: only for "
+                           "print."_s,
+                           u"Line 3, body: scrollbar-track-color: #111 (#111111), set aside: only "
+                           "for handheld."_s};
         QTest::newRow("none") << u"<html><body><!-- <body style=\"scrollbar-face-color:red\"> -->\n"
                                  "<p>scrollbar-face-color: red</p></body></html>"_s
                               << false << QString()

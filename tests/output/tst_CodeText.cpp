@@ -98,22 +98,29 @@ private Q_SLOTS:
         SchemeTexts grey = defaultScheme(), base{{}, true, {u"#"_s, u"#FFFFFF"_s}};
         grey.states = {u"#A0A0A0"_s, u"#"_s}; // a hover face darker than the face
         base.texts[BaseColorIndex] = u"#4A6FA5"_s; // a pressed face lighter than the base
+        SchemeTexts blue = defaultScheme(); // a dark face on a light track
+        blue.texts[FaceElement] = u"#0000FF"_s;
+        blue.texts[TrackElement] = u"#FFFF80"_s;
         const auto l = [](QRgb color) {
             return QColor(color).lightnessF();
         };
-        for (SchemeTexts light : {grey, base}) {
+        const auto y = [](QRgb color) { // grows with relative luminance
+            return ContrastRatio(color, qRgb(0, 0, 0));
+        };
+        for (SchemeTexts light : {grey, base, blue}) {
             const SchemeTexts dark = DeriveDarkVariant(light).value();
             const SchemeColors from = *ResolveSchemeColors(light), to = *ResolveSchemeColors(dark);
-            const float face = l(to[FaceElement]);
-            QVERIFY(!dark.baseColor && face <= 0.31f && l(to[ArrowElement]) >= 0.85f);
-            QVERIFY(l(to[HighlightElement]) > face && l(to[Light3DElement]) > face
-                    && l(to[ShadowElement]) < face && l(to[DarkShadowElement]) < face
-                    && l(to[TrackElement]) < face);
+            const QRgb face = to[FaceElement];
+            QVERIFY(!dark.baseColor && y(to[TrackElement]) < y(face));
+            QVERIFY(ContrastRatio(face, to[TrackElement]) >= NonTextContrastMinimum
+                    && ContrastRatio(to[ArrowElement], face) >= NonTextContrastMinimum);
+            QVERIFY(l(to[HighlightElement]) > l(face) && l(to[Light3DElement]) > l(face)
+                    && l(to[ShadowElement]) < l(face) && l(to[DarkShadowElement]) < l(face));
             // A state set in the light variant is set in the dark one, its step turned round.
             for (size_t i = 0; i < StateCount; ++i)
                 QVERIFY(IsNoStateText(dark.states[i]) == IsNoStateText(light.states[i])
-                        && (l(from.states[i]) - l(from[FaceElement])) * (l(to.states[i]) - face)
-                            < 0.01f);
+                        && (y(from.states[i]) - y(from[FaceElement])) * (y(to.states[i]) - y(face))
+                            <= 0);
             light.texts[light.baseColor ? BaseColorIndex : ShadowElement] = u"#80"_s;
             QVERIFY(!DeriveDarkVariant(light));
         }
@@ -126,17 +133,43 @@ private Q_SLOTS:
         QTest::newRow("blanks trimmed") << u"  #menu > ul  "_s << u"#menu > ul"_s;
         QTest::newRow("list and quotes")
             << u"div[title=\"a,b\"], :is(p, q)"_s << u"div[title=\"a,b\"], :is(p, q)"_s;
+        QTest::newRow("line breaks and tabs are blanks")
+            << u".a,\r\n.b\t>\fp[title='x\ty']"_s << u".a, .b > p[title='x\ty']"_s;
         for (const QString &good :
              {u"ul#m>li.a:not(.b, [x]) + *:nth-child(-n+ 3 of p) ~ a[href^='x' i]:hover"_s,
-              u"#\\31 23, :has(> img), .md\\:flex, -x:nth-of-type(odd):lang(en)"_s})
+              u"#\\31 23, :has(> img), .md\\:flex, -x:nth-of-type(odd):lang(en)"_s,
+              u"input:Focus-Visible:user-invalid, :root:state(open):dir(rtl)"_s})
             QTest::newRow(qPrintable(good)) << good << good;
-        for (const QString &bad :
-             {u""_s,      u"   "_s,         u"a {"_s,       u"a}"_s,
-              u"a; b"_s,  u"</style><p>"_s, u"a /* b"_s,    u"@import url(x)"_s,
-              u"a\nb"_s,  u"[title=\"x]"_s, u":is(a"_s,     u"a]"_s,
-              u".box,"_s, u","_s,           u"..box"_s,     u"#123"_s,
-              u"div >"_s, u".a\\"_s,        u"a::before"_s, u"p:nth-child(2n+)"_s,
-              u"a,,b"_s,  u"[x=1]"_s,       u":is()"_s,     u"-1a"_s})
+        for (const QString &bad : {u""_s,
+                                   u"   "_s,
+                                   u"a {"_s,
+                                   u"a}"_s,
+                                   u"a; b"_s,
+                                   u"</style><p>"_s,
+                                   u"a /* b"_s,
+                                   u"@import url(x)"_s,
+                                   u"a\1b"_s,
+                                   u"[title=\"x]"_s,
+                                   u":is(a"_s,
+                                   u"a]"_s,
+                                   u".box,"_s,
+                                   u","_s,
+                                   u"..box"_s,
+                                   u"#123"_s,
+                                   u"div >"_s,
+                                   u".a\\"_s,
+                                   u"a::before"_s,
+                                   u"p:nth-child(2n+)"_s,
+                                   u"a,,b"_s,
+                                   u"[x=1]"_s,
+                                   u":is()"_s,
+                                   u"-1a"_s,
+                                   u".a:hovr"_s,
+                                   u"div:selection"_s,
+                                   u"li:nth-chlid(2)"_s,
+                                   u":hover(a)"_s,
+                                   u"[title='a\nb']"_s,
+                                   u":dir(up)"_s})
             QTest::newRow(qPrintable(u"refused: "_s + QString(bad).replace(u'\n', u"\\n"_s)))
                 << bad << QString();
     }
@@ -169,6 +202,10 @@ private Q_SLOTS:
         // The arrows are SVG in data addresses: "#" percent-encoded, no markup.
         QCOMPARE(css.count(u"fill='%23FFFFFF'"_s), 4);
         QVERIFY(!css.contains(u"'#"_s) && !css.contains(u'<'));
+
+        // For the whole page, Firefox narrows every scroller, as the bevelled branch does.
+        const QString page = BuildModernStyleSheet({colors, std::nullopt}, {{}, 10});
+        QVERIFY(page.contains(u"  html,\r\n  html * {\r\n    scrollbar-width: thin;\r\n"_s));
 
         const QString wide = BuildModernStyleSheet({colors, std::nullopt}, {u"#x"_s, 99});
         QVERIFY(wide.contains(u"    width: 32px;\r\n"_s) && !wide.contains(u"thin"_s));

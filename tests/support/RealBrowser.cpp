@@ -17,7 +17,8 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 }
 
 // The command that draws the page into the shot; Firefox's settings go into its fresh profile.
-QStringList commandLine(RealBrowser browser, const QDir &folder, QSize size, bool dark)
+QStringList commandLine(RealBrowser browser, const QDir &folder, QSize size, bool dark,
+                        bool forcedColors)
 {
     const QString page = folder.filePath(u"page.html"_s);
     const QString shot = folder.filePath(u"shot.png"_s);
@@ -26,6 +27,17 @@ QStringList commandLine(RealBrowser browser, const QDir &folder, QSize size, boo
     const QString height = QString::number(size.height());
     const QStringList common{u"--window-size="_s + width + u',' + height,
                              QUrl::fromLocalFile(page).toString()};
+    if (forcedColors && browser == RealBrowser::Chromium) {
+        return u"/usr/bin/python3"_s.split(u' ')
+            + QStringList{QStringLiteral(BARWRIGHT_CHROMIUM_MEDIA_SCREENSHOT),
+                          page,
+                          shot,
+                          width,
+                          height,
+                          profile,
+                          u"forced-colors=active"_s,
+                          u"prefers-color-scheme="_s + (dark ? u"dark"_s : u"light"_s)};
+    }
     switch (browser) {
     case RealBrowser::Chromium:
         // Without the networking switches it keeps reaching for hosts this machine cannot reach.
@@ -60,7 +72,7 @@ QString BrowserName(RealBrowser browser)
 }
 
 QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QString &error,
-                      bool dark)
+                      bool dark, bool forcedColors)
 {
     QTemporaryDir folder;
     if (!writeFile(folder.filePath(u"page.html"_s), html.toUtf8())
@@ -68,7 +80,7 @@ QImage ScreenshotPage(RealBrowser browser, const QString &html, QSize size, QStr
         error = u"cannot write the page"_s;
         return {};
     }
-    QStringList arguments = commandLine(browser, QDir(folder.path()), size, dark);
+    QStringList arguments = commandLine(browser, QDir(folder.path()), size, dark, forcedColors);
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // Firefox keeps state in the home folder whatever the profile says.
