@@ -260,23 +260,29 @@ private:
 class GroupNesting
 {
 public:
-    explicit GroupNesting(const QString &outerMedia) { open(outerMedia, true); }
-    void open(const QString &media, bool isMedia)
+    explicit GroupNesting(const QString &outerMedia) { open(outerMedia, true, false); }
+    // `bevelSkips`: an @supports group that engines with ::-webkit-scrollbar rules skip.
+    void open(const QString &media, bool isMedia, bool bevelSkips)
     {
         m_aside.push_back(!aside().isEmpty() || !isMedia || ScreenTakesMedia(media)
                               ? aside()
                               : cut(media.simplified()));
+        m_withoutBevel.push_back(bevelSkips || withoutBevel());
     }
     // A stray "}" closes nothing: the outermost level stays.
     void close()
     {
-        if (m_aside.size() > 1)
+        if (m_aside.size() > 1) {
             m_aside.pop_back();
+            m_withoutBevel.pop_back();
+        }
     }
     QString aside() const { return m_aside.empty() ? QString() : m_aside.back(); }
+    bool withoutBevel() const { return !m_withoutBevel.empty() && m_withoutBevel.back(); }
 
 private:
     std::vector<QString> m_aside; // by level, outside in
+    std::vector<bool> m_withoutBevel;
 };
 
 class Scanner
@@ -346,6 +352,7 @@ private:
     // keeps them off screens.
     QString m_condition;
     QString m_media;
+    bool m_withoutBevel = false;
 };
 
 // The position after the next `marker` before `end`, or `end`. Searches stay within their
@@ -435,8 +442,11 @@ void Scanner::scanCss(qsizetype pos, qsizetype end, const QString &media)
             // Today's frameworks put their rules in cascade layers.
             const bool layer = m_check
                 && (startsCaseless(prelude, "@layer") || startsCaseless(prelude, "@container"));
-            if (isMedia || layer || startsCaseless(prelude, "@supports")) {
-                groups.open(isMedia ? mediaOf(prelude) : QString(), isMedia);
+            const bool supports = startsCaseless(prelude, "@supports");
+            if (isMedia || layer || supports) {
+                const bool withoutBevel
+                    = supports && indexOfCaseless(prelude, "not selector(::-webkit-scrollbar") >= 0;
+                groups.open(isMedia ? mediaOf(prelude) : QString(), isMedia, withoutBevel);
                 pos = stop + 1;
             } else {
                 pos = blockEnd(stop, end) + 1;
@@ -445,10 +455,12 @@ void Scanner::scanCss(qsizetype pos, qsizetype end, const QString &media)
         }
         const qsizetype close = blockEnd(stop, end);
         m_media = groups.aside();
+        m_withoutBevel = groups.withoutBevel();
         scanRule(pos, stop, close);
         pos = close + 1;
     }
     m_media.clear();
+    m_withoutBevel = false;
 }
 
 void Scanner::scanRule(qsizetype pos, qsizetype open, qsizetype close)
@@ -459,7 +471,7 @@ void Scanner::scanRule(qsizetype pos, qsizetype open, qsizetype close)
         return;
     const QString selectors = withoutComments(decoded(m_text.sliced(pos, open - pos))).simplified();
     if (m_check)
-        m_check->rules.append({selectors, false, {}});
+        m_check->rules.append({selectors, false, m_withoutBevel, {}});
     const std::optional<quint32> page = pageSpecificity(selectors);
     scanDeclarations(open + 1, close, {cut(selectors), page.has_value(), false, page.value_or(0)});
 }
@@ -598,7 +610,7 @@ qsizetype Scanner::scanTag(qsizetype pos)
                     + u" style attribute"_s;
             if (m_check)
                 m_check->rules.append(
-                    {decoded(name.first(std::min(name.size(), WhereBytes))), true, {}});
+                    {decoded(name.first(std::min(name.size(), WhereBytes))), true, false, {}});
             scanDeclarations(valueAt, valueAt + attribute.value.size(), context);
         }
     }

@@ -61,6 +61,9 @@ struct CheckedRule
 {
     QString selectors; // without comments, on one line; the element's name for an attribute
     bool styleAttribute = false;
+    // In an @supports group that engines with ::-webkit-scrollbar rules skip, as Barwright's own
+    // Firefox rules are: nothing there can switch the bevel off.
+    bool withoutBevel = false;
     QList<CheckedDeclaration> declarations;
 };
 

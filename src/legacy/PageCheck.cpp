@@ -221,18 +221,6 @@ Trap trapOf(const CheckedDeclaration &declaration, bool scrollbarRule)
     return scrollbarRule && hides ? Trap::HidesInWebKit : Trap::None;
 }
 
-// Barwright's own sheet gives Firefox the scheme's colours as scrollbar-color, where the
-// bevelled rules do not apply.
-bool isBarwrightsOwn(const CheckedRule &rule)
-{
-    return std::any_of(
-        rule.declarations.begin(), rule.declarations.end(),
-        [](const CheckedDeclaration &declaration) {
-            return declaration.name.compare(u"scrollbar-color"_s, Qt::CaseInsensitive) == 0
-                && declaration.value.startsWith(u"var(--scrollbar-face)"_s);
-        });
-}
-
 QString ruleText(const CheckedRule &rule, const CheckedDeclaration &declaration)
 {
     const QString text = shown(declaration.name) + u": "_s + shown(declaration.value)
@@ -375,10 +363,9 @@ QList<PageFinding> PageCheck::checkText(QByteArrayView text, LegacySource source
         if (rule.declarations.isEmpty())
             continue;
         const RuleReach reach = ruleReach(rule, m_scope);
-        const bool own = isBarwrightsOwn(rule);
         for (const CheckedDeclaration &declaration : rule.declarations) {
             const Trap trap = trapOf(declaration, reach.scrollbarRule);
-            if (trap == Trap::None || (own && trap == Trap::SwitchesOff))
+            if (trap == Trap::None || (rule.withoutBevel && trap == Trap::SwitchesOff))
                 continue;
             const Reach where = trap == Trap::HidesInWebKit ? reach.scrollbar : reach.any;
             pending.append({declaration.offset, PageFinding::Warning,
