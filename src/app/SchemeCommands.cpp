@@ -97,7 +97,7 @@ bool SaveColorScheme(MainWindow &window)
     return true;
 }
 
-void LoadColorScheme(MainWindow &window, const QString &name)
+bool LoadColorScheme(MainWindow &window, const QString &name)
 {
     PlatformServices &platform = window.platform();
     QString path = name;
@@ -105,7 +105,7 @@ void LoadColorScheme(MainWindow &window, const QString &name)
         path = ShowOpenDialog(platform, &window, tr("BRW Color Scheme Files(*.brw)|*.brw"),
                               tr("Load Color Scheme..."), dialogFolder(platform));
     if (path.isEmpty())
-        return;
+        return false;
 
     CurrentSchemeFile = path.section(QChar(0), 0, 0);
     if (!HasSchemeHeader(CurrentSchemeFile)) {
@@ -114,7 +114,7 @@ void LoadColorScheme(MainWindow &window, const QString &name)
                                 + tr(". The file is either corrupt, not a valid Barwright color "
                                      "scheme file, or no longer exists."),
                             MessageBoxStyle::Exclamation, tr("Oops!"));
-        return;
+        return false;
     }
     // Every text of the file goes through the boxes, the dark ones while the boxes hold the dark
     // variant; a file without states or a dark variant clears those held before.
@@ -124,12 +124,13 @@ void LoadColorScheme(MainWindow &window, const QString &name)
     window.putStates(scheme.light.states);
     window.replaceDarkVariant(scheme.dark);
     SchemeChanged = false;
+    return true;
 }
 
-void ImportFromPage(MainWindow &window)
+void ImportFromPage(MainWindow &window, const QString &page)
 {
     PlatformServices &platform = window.platform();
-    const QString path = ShowOpenDialog(
+    const QString path = !page.isEmpty() ? page : ShowOpenDialog(
         platform, &window,
         tr("Web Pages and Style Sheets (*.html *.htm *.css)|*.html *.htm *.css|All Files (*)|*"),
         tr("Import from Page..."), importFolder());
