@@ -62,7 +62,6 @@ public:
     // Puts a whole scheme into the controls, its texts put as any put, and shows the variant
     // asked for.
     void putScheme(const SchemeVariants &scheme, bool editDark);
-    SchemeHistory &history() const { return *m_history; }
 
     // Loads a scheme file or imports an old page or style sheet, by the file's extension, after
     // the save question: a file named on the command line or dropped onto the window.

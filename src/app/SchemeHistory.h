@@ -43,7 +43,6 @@ public:
 
     QAction *createUndoAction(QObject *parent) const;
     QAction *createRedoAction(QObject *parent) const;
-    QUndoStack &stack() { return m_stack; }
 
     // The scheme as it stands now starts the history, saved: after start-up and a load.
     void clear();

@@ -48,6 +48,12 @@ private Q_SLOTS:
             QVERIFY(!main.isEmpty());
             QTRY_COMPARE(opened.diagramPixel(main, {900, 2800}), 0xFF8000u);
         }
+        {
+            ProgramProcess missing;
+            QVERIFY(missing.start({}, ProgramProcess::programPath(),
+                                  {m_dir.filePath(u"missing.brw"_s)}));
+            QVERIFY(!missing.waitForWindow(u"Oops!"_s).isEmpty()); // "Could not load …"
+        }
 
         ProgramProcess second;
         QVERIFY(second.start());
