@@ -288,7 +288,7 @@ QPushButton *MainWindow::commandButton(const QString &name, const QString &capti
 }
 
 QAction *MainWindow::menuEntry(QMenu *menu, const QString &name, const QString &caption,
-                              QKeySequence::StandardKey key)
+                               QKeySequence::StandardKey key)
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(name);

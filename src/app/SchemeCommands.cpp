@@ -130,10 +130,12 @@ bool LoadColorScheme(MainWindow &window, const QString &name)
 void ImportFromPage(MainWindow &window, const QString &page)
 {
     PlatformServices &platform = window.platform();
-    const QString path = !page.isEmpty() ? page : ShowOpenDialog(
-        platform, &window,
-        tr("Web Pages and Style Sheets (*.html *.htm *.css)|*.html *.htm *.css|All Files (*)|*"),
-        tr("Import from Page..."), importFolder());
+    const QString path = !page.isEmpty()
+        ? page
+        : ShowOpenDialog(platform, &window,
+                         tr("Web Pages and Style Sheets (*.html *.htm *.css)|*.html *.htm "
+                            "*.css|All Files (*)|*"),
+                         tr("Import from Page..."), importFolder());
     if (path.isEmpty())
         return;
     ProgramSettings().SaveSetting(u"Import"_s, u"Folder"_s, QFileInfo(path).absolutePath());

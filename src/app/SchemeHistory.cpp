@@ -135,8 +135,8 @@ SchemeHistory::Step::~Step()
     const SchemeSnapshot after = history.current();
     if (!history.m_stepCaption.isEmpty() && after.scheme != history.m_committed)
         history.m_stack.push(new SchemeStep(history, history.m_stepCaption,
-                                            {history.m_committed, history.m_stepStartedDark},
-                                            after, -1, 0));
+                                            {history.m_committed, history.m_stepStartedDark}, after,
+                                            -1, 0));
     history.m_committed = after.scheme;
 }
 

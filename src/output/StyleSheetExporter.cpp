@@ -67,10 +67,10 @@ QString StyleSheetExporter::exportScheme(const SchemeVariants &scheme,
         : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString name
         = schemeFile.isEmpty() ? QString() : QFileInfo(schemeFile).completeBaseName() + u".css"_s;
-    const QString path = ChooseSaveFileName(
-        m_platform, m_owner, tr("Export Style Sheet"),
-        tr("Style Sheets (*.css)|*.css|Web Pages (*.html *.htm)|*.html *.htm"), folder, name,
-        u"css"_s);
+    const QString path
+        = ChooseSaveFileName(m_platform, m_owner, tr("Export Style Sheet"),
+                             tr("Style Sheets (*.css)|*.css|Web Pages (*.html *.htm)|*.html *.htm"),
+                             folder, name, u"css"_s);
     if (path.isEmpty())
         return {};
 

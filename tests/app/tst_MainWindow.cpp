@@ -17,10 +17,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QMimeData>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -368,7 +368,8 @@ private Q_SLOTS:
         QFETCH(bool, valid);
         const CommandLine line(QStringList{u"barwright"_s} + arguments);
         QCOMPARE(line.isValid(), valid);
-        QCOMPARE(line.file(), valid && !arguments.isEmpty()
+        QCOMPARE(line.file(),
+                 valid && !arguments.isEmpty()
                      ? QDir::toNativeSeparators(QFileInfo(arguments[0]).absoluteFilePath())
                      : QString());
     }
@@ -401,7 +402,8 @@ private Q_SLOTS:
         QVERIFY(platform().messages[1].text.startsWith(u"Could not load \"missing.brw\""_s));
         QVERIFY(WriteFile(inProgramDir(u"drop.brw"_s),
                           Header + "[Type]\r\nIsBase=0\r\n[Colors]\r\nValue 0=#336699\r\n"));
-        QVERIFY(WriteFile(inProgramDir(u"old.htm"_s), "<BODY STYLE=\"scrollbar-track-color: red\">"));
+        QVERIFY(
+            WriteFile(inProgramDir(u"old.htm"_s), "<BODY STYLE=\"scrollbar-track-color: red\">"));
         QVERIFY(drop(window(), {inProgramDir(u"drop.brw"_s)}));
         QTRY_COMPARE(box(Face)->text(), u"#336699"_s);
         WhenModal<ImportReportWindow>([](ImportReportWindow *shown) { shown->accept(); });

@@ -205,8 +205,9 @@ private Q_SLOTS:
         QCOMPARE(exporter.exportScheme(schemeIn(m_base), m_base), sheet);
         QCOMPARE(exporter.exportScheme(schemeIn(m_base), m_base), page);
         QCOMPARE(ReadFile(page), run.out);
-        QCOMPARE(ReadFile(sheet),
-                 brw2css({u"--format=css"_s, u"--scope=main .list"_s, u"--width=20"_s, m_base}).out);
+        QCOMPARE(
+            ReadFile(sheet),
+            brw2css({u"--format=css"_s, u"--scope=main .list"_s, u"--width=20"_s, m_base}).out);
         QCOMPARE(platform.fileDialogs.value(0).fileName, u"base.css"_s);
         QCOMPARE(platform.fileDialogs.value(1).folder, m_folder.path()); // the last export's
     }

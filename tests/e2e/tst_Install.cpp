@@ -114,10 +114,12 @@ private Q_SLOTS:
         QCOMPARE(run(u"update-desktop-database"_s, {share + u"/applications"_s}), 0);
         qputenv("XDG_DATA_DIRS", (share + u":/usr/share"_s).toLocal8Bit());
         const QString scheme = root.filePath(u"green.brw"_s);
-        QVERIFY(WriteFile(scheme, "Barwright Color Scheme File (Do not edit manually)\r\n"
-                                  "[Type]\r\nIsBase=0\r\n[Colors]\r\nValue 0=#00C000\r\n"));
+        QVERIFY(WriteFile(scheme,
+                          "Barwright Color Scheme File (Do not edit manually)\r\n"
+                          "[Type]\r\nIsBase=0\r\n[Colors]\r\nValue 0=#00C000\r\n"));
         QString type;
-        QCOMPARE(run(u"gio"_s, {u"info"_s, u"-a"_s, u"standard::content-type"_s, scheme}, &type), 0);
+        QCOMPARE(run(u"gio"_s, {u"info"_s, u"-a"_s, u"standard::content-type"_s, scheme}, &type),
+                 0);
         QVERIFY2(type.contains(u"application/x-barwright-scheme"_s), qPrintable(type));
         // The program keeps gio's output, which must outlive gio.
         QCOMPARE(run(u"sh"_s, {u"-c"_s, u"gio open \"$0\" >/dev/null 2>&1"_s, scheme}), 0);
@@ -127,7 +129,8 @@ private Q_SLOTS:
         // Started by gio, not by the test: ended by its window's Quit key.
         ProgramProcess::xdotool({u"windowfocus"_s, u"--sync"_s, opened});
         ProgramProcess::xdotool({u"key"_s, u"ctrl+q"_s});
-        QTRY_VERIFY(ProgramProcess::xdotool({u"search"_s, u"--name"_s, u"^Barwright$"_s}).isEmpty());
+        QTRY_VERIFY(
+            ProgramProcess::xdotool({u"search"_s, u"--name"_s, u"^Barwright$"_s}).isEmpty());
     }
 };
 
