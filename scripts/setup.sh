@@ -14,7 +14,7 @@ barwright_test_packages=(
     xvfb xauth xdotool x11-utils x11-xserver-utils
     qt6-wayland weston dbus-daemon at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
-    imagemagick desktop-file-utils
+    imagemagick desktop-file-utils shared-mime-info libglib2.0-bin
     chromium firefox-esr gir1.2-webkit2-4.1 python3-gi-cairo
     dpkg-dev lintian appstream man-db
 )

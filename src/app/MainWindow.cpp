@@ -2,7 +2,11 @@
 
 #include "AcceptedColors.h"
 #include "ColorEntryRows.h"
+#include "FileDropHandler.h"
+#include "OpenedFile.h"
+#include "RecentFilesMenu.h"
 #include "SchemeCommands.h"
+#include "SchemeHistory.h"
 #include "StateColorsWindow.h"
 #include "capture/CaptureState.h"
 #include "capture/ColorPicker.h"
@@ -12,8 +16,10 @@
 #include "output/ActualSizePreview.h"
 #include "output/CodeWindow.h"
 #include "output/Stationery.h"
+#include "output/StyleSheetExporter.h"
 #include "scheme/ElementTable.h"
 #include "scheme/SchemeColors.h"
+#include "storage/RecentFiles.h"
 #include "storage/SchemeState.h"
 #include "toolkit/DefaultButton.h"
 #include "toolkit/EntryBox.h"
@@ -67,11 +73,14 @@ MainWindow::MainWindow(PlatformServices &platform, QWidget *parent)
                    | Qt::WindowCloseButtonHint);
 
     buildControls();
+    m_history = new SchemeHistory(*this);
+    connect(new FileDropHandler(this), &FileDropHandler::fileDropped, this, &MainWindow::openFile);
     buildMenus();
     setTabOrder();
     connectDiagram();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     startUp();
+    m_history->clear();
 }
 
 MainWindow::~MainWindow() = default;
@@ -136,6 +145,14 @@ void MainWindow::putVariant(const SchemeTexts &texts)
     for (int i = 0; i < EntryCount; ++i)
         entryBox(i)->put(texts.texts[size_t(i)]);
     putStates(texts.states);
+}
+
+void MainWindow::putScheme(const SchemeVariants &scheme, bool editDark)
+{
+    editVariant(false);
+    putVariant(scheme.light);
+    replaceDarkVariant(scheme.dark);
+    editVariant(editDark);
 }
 
 void MainWindow::putStates(const std::array<QString, StateCount> &states)
@@ -273,10 +290,12 @@ QPushButton *MainWindow::commandButton(const QString &name, const QString &capti
     return button;
 }
 
-QAction *MainWindow::menuEntry(QMenu *menu, const QString &name, const QString &caption)
+QAction *MainWindow::menuEntry(QMenu *menu, const QString &name, const QString &caption,
+                               QKeySequence::StandardKey key)
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(name);
+    action->setShortcuts(key);
     return action;
 }
 
@@ -290,23 +309,35 @@ void MainWindow::buildMenus()
     connect(menuEntry(file, u"mnuFileASP"_s, tr("&Actual Size Preview")), &QAction::triggered, this,
             &MainWindow::showActualSizePreview);
     file->addSeparator();
-    connect(menuEntry(file, u"mnuFileSave"_s, tr("&Save Color Scheme")), &QAction::triggered, this,
-            &MainWindow::saveScheme);
-    connect(menuEntry(file, u"mnuFileLoad"_s, tr("&Load Color Scheme")), &QAction::triggered, this,
-            &MainWindow::loadScheme);
+    connect(menuEntry(file, u"mnuFileSave"_s, tr("&Save Color Scheme"), QKeySequence::Save),
+            &QAction::triggered, this, &MainWindow::saveScheme);
+    connect(menuEntry(file, u"mnuFileLoad"_s, tr("&Load Color Scheme"), QKeySequence::Open),
+            &QAction::triggered, this, &MainWindow::loadScheme);
+    auto *recent = new RecentFilesMenu(file);
+    file->addMenu(recent);
+    connect(recent, &RecentFilesMenu::fileChosen, this, &MainWindow::loadFile);
     connect(menuEntry(file, u"mnuFileImport"_s, tr("&Import from Page…")), &QAction::triggered,
-            this, &MainWindow::importFromPage);
+            this, [this] { importPage(QString()); });
+    QAction *exportSheet = menuEntry(file, u"mnuFileExport"_s, tr("E&xport Style Sheet…"));
+    exportSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportSheet, &QAction::triggered, this, &MainWindow::exportStyleSheet);
     file->addSeparator();
     connect(menuEntry(file, u"mnuFileOES"_s, tr("Save as &Outlook Express Stationery")),
             &QAction::triggered, this, &MainWindow::saveAsStationery);
     file->addSeparator();
-    connect(menuEntry(file, u"mnuFileExit"_s, tr("&Exit")), &QAction::triggered, this,
-            &MainWindow::exitProgram);
+    connect(menuEntry(file, u"mnuFileExit"_s, tr("&Exit"), QKeySequence::Quit), &QAction::triggered,
+            this, &MainWindow::exitProgram);
 
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(u"mnuEdit"_s);
+    QAction *undo = m_history->createUndoAction(edit);
+    undo->setObjectName(u"mnuEditUndo"_s);
+    QAction *redo = m_history->createRedoAction(edit);
+    redo->setObjectName(u"mnuEditRedo"_s);
+    edit->addActions({undo, redo});
+    edit->addSeparator();
     connect(menuEntry(edit, u"mnuEditRestDef"_s, tr("&Restore Defaults")), &QAction::triggered,
-            this, &MainWindow::restoreDefaults);
+            this, [this] { asStep(tr("Restore Defaults"), &MainWindow::restoreDefaults); });
     edit->addSeparator();
     auto *variants = new QActionGroup(this);
     m_lightAction = menuEntry(edit, u"mnuEditLight"_s, tr("&Light Colors"));
@@ -314,13 +345,16 @@ void MainWindow::buildMenus()
     for (QAction *action : {m_lightAction, m_darkAction}) {
         action->setCheckable(true);
         variants->addAction(action);
-        connect(action, &QAction::triggered, this,
-                [this, action] { editVariant(action == m_darkAction); });
+        connect(action, &QAction::triggered, this, [this, action] {
+            const SchemeHistory::Step notAStep(*m_history);
+            editVariant(action == m_darkAction);
+        });
     }
     connect(menuEntry(edit, u"mnuEditDerive"_s, tr("Derive Dark &Colors")), &QAction::triggered,
-            this, &MainWindow::deriveDarkVariant);
+            this, [this] { asStep(tr("Derive Dark Colors"), &MainWindow::deriveDarkVariant); });
     m_removeDarkAction = menuEntry(edit, u"mnuEditRemoveDark"_s, tr("Re&move Dark Colors"));
-    connect(m_removeDarkAction, &QAction::triggered, this, &MainWindow::removeDarkVariant);
+    connect(m_removeDarkAction, &QAction::triggered, this,
+            [this] { asStep(tr("Remove Dark Colors"), &MainWindow::removeDarkVariant); });
     edit->addSeparator();
     connect(menuEntry(edit, u"mnuEditStates"_s, tr("&Hover and Pressed Colors…")),
             &QAction::triggered, this, &MainWindow::showStateWindow);
@@ -328,8 +362,8 @@ void MainWindow::buildMenus()
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(u"mnuHelp"_s);
-    connect(menuEntry(help, u"mnuHelpContents"_s, tr("&Contents")), &QAction::triggered, this,
-            &MainWindow::showHelpContents);
+    connect(menuEntry(help, u"mnuHelpContents"_s, tr("&Contents"), QKeySequence::HelpContents),
+            &QAction::triggered, this, &MainWindow::showHelpContents);
     connect(menuEntry(help, u"mnuHelpAbout"_s, tr("&About")), &QAction::triggered, this,
             &MainWindow::showAbout);
     help->addSeparator();
@@ -422,29 +456,74 @@ bool MainWindow::offerToSave(const QString &question, bool giveUpWhenNotSaved)
     if (answer == MessageBoxResult::Cancel)
         return false;
     if (answer == MessageBoxResult::Yes)
-        return SaveColorScheme(*this) || !giveUpWhenNotSaved;
+        return saveToFile() || !giveUpWhenNotSaved;
+    return true;
+}
+
+void MainWindow::asStep(const QString &caption, void (MainWindow::*command)())
+{
+    const SchemeHistory::Step step(*m_history, caption);
+    (this->*command)();
+}
+
+bool MainWindow::saveToFile()
+{
+    if (!SaveColorScheme(*this))
+        return false;
+    m_history->markSaved();
+    RecentFiles::add(CurrentSchemeFile);
     return true;
 }
 
 void MainWindow::saveScheme()
 {
-    SaveColorScheme(*this);
+    saveToFile();
 }
 
 void MainWindow::loadScheme()
 {
-    if (offerToSave(tr("You have made changes to the current color scheme. Would you like to "
-                       "save it before loading another?"),
-                    true))
-        LoadColorScheme(*this, QString());
+    loadFile(QString());
 }
 
-void MainWindow::importFromPage()
+void MainWindow::loadFile(const QString &path)
 {
+    if (!offerToSave(tr("You have made changes to the current color scheme. Would you like to "
+                        "save it before loading another?"),
+                     true))
+        return;
+    bool loaded = false;
+    {
+        const SchemeHistory::Step notAStep(*m_history);
+        loaded = LoadColorScheme(*this, path);
+    }
+    if (loaded) {
+        m_history->clear();
+        RecentFiles::add(CurrentSchemeFile);
+    } else if (!path.isEmpty()) {
+        RecentFiles::remove(path);
+    }
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    if (OpenedFileKindOf(path) == OpenedFileKind::Page)
+        importPage(path);
+    else
+        loadFile(path);
+}
+
+void MainWindow::importPage(const QString &path)
+{
+    const SchemeHistory::Step step(*m_history, tr("Import from Page"));
     if (offerToSave(tr("You have made changes to the current color scheme. Would you like to "
                        "save it before importing another?"),
                     true))
-        ImportFromPage(*this);
+        ImportFromPage(*this, path);
+}
+
+void MainWindow::exportStyleSheet()
+{
+    StyleSheetExporter(m_platform, this).exportScheme(scheme(), CurrentSchemeFile);
 }
 
 void MainWindow::restoreDefaults()

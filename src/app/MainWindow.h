@@ -4,6 +4,7 @@
 #include "capture/CaptureHost.h"
 #include "scheme/SchemeTexts.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include <memory>
@@ -16,6 +17,7 @@ class MainStatusBar;
 class Marquee;
 class PlatformServices;
 class QAction;
+class SchemeHistory;
 class StateColorsWindow;
 class QCheckBox;
 class QGroupBox;
@@ -58,6 +60,13 @@ public:
     // boxes' change handling on the way.
     void replaceDarkVariant(const std::optional<SchemeTexts> &dark);
     void putStates(const std::array<QString, StateCount> &states);
+    // Puts a whole scheme into the controls, its texts put as any put, and shows the variant
+    // asked for.
+    void putScheme(const SchemeVariants &scheme, bool editDark);
+
+    // Loads a scheme file or imports an old page or style sheet, by the file's extension, after
+    // the save question: a file named on the command line or dropped onto the window.
+    void openFile(const QString &path);
 
     // Puts a colour taken from the screen into entry box `index`, which then has the focus
     // with its whole text selected, so the change handling runs as for any put.
@@ -83,15 +92,24 @@ private:
     void setTabOrder();
     void startUp();
     QPushButton *commandButton(const QString &name, const QString &caption, QRect twips);
-    QAction *menuEntry(QMenu *menu, const QString &name, const QString &caption);
+    QAction *menuEntry(QMenu *menu, const QString &name, const QString &caption,
+                       QKeySequence::StandardKey key = QKeySequence::UnknownKey);
 
     void connectDiagram();
     // Asks "Save Changes?" when the scheme has changed; false when the user gives up.
     bool offerToSave(const QString &question, bool giveUpWhenNotSaved);
 
+    // Runs a command as one step of the history.
+    void asStep(const QString &caption, void (MainWindow::*command)());
+    // Saves through the save dialog; true once saved.
+    bool saveToFile();
     void saveScheme();
     void loadScheme();
-    void importFromPage();
+    // Loads a scheme file, after the save question; an empty path asks for one.
+    void loadFile(const QString &path);
+    // Imports a page as one step, after the save question; an empty path asks for one.
+    void importPage(const QString &path);
+    void exportStyleSheet();
     void saveAsStationery();
     void restoreDefaults();
     void applyBaseColorMode();
@@ -117,6 +135,7 @@ private:
     QCheckBox *m_baseColorCheck = nullptr;
     ColorEntryRows *m_rows = nullptr;
     StateColorsWindow *m_stateWindow = nullptr;
+    SchemeHistory *m_history = nullptr;
     std::optional<SchemeTexts> m_otherVariant;
     AcceptedColors m_otherColors = AcceptedColors::defaults();
     bool m_editingDark = false;

@@ -126,7 +126,7 @@ bool SaveColorScheme(MainWindow &window)
     return true;
 }
 
-void LoadColorScheme(MainWindow &window, const QString &name)
+bool LoadColorScheme(MainWindow &window, const QString &name)
 {
     PlatformServices &platform = window.platform();
     QString path = name;
@@ -134,7 +134,7 @@ void LoadColorScheme(MainWindow &window, const QString &name)
         path = ShowOpenDialog(platform, &window, tr("BRW Color Scheme Files(*.brw)|*.brw"),
                               tr("Load Color Scheme..."), dialogFolder(platform));
     if (path.isEmpty())
-        return;
+        return false;
 
     // A file that fails leaves the name of the scheme in the boxes.
     const QString file = path.section(QChar(0), 0, 0);
@@ -144,7 +144,7 @@ void LoadColorScheme(MainWindow &window, const QString &name)
                                 + tr(". The file is either corrupt, not a valid Barwright color "
                                      "scheme file, or no longer exists."),
                             MessageBoxStyle::Exclamation, tr("Oops!"));
-        return;
+        return false;
     }
     CurrentSchemeFile = file;
     // Every text of the file goes through the boxes, the dark ones while the boxes hold the dark
@@ -160,21 +160,24 @@ void LoadColorScheme(MainWindow &window, const QString &name)
     // Saving it would not give the file back.
     SchemeChanged = lightRefused || !leftOut.isEmpty();
     if (leftOut.isEmpty())
-        return;
+        return true;
     const QString text = leftOut.size() == 1
         ? tr("1 color in the file is not valid and was left out: %1")
         : tr("%1 colors in the file are not valid and were left out: %2").arg(leftOut.size());
     platform.messageBox(&window, text.arg(leftOut.join(u", "_s)), MessageBoxStyle::Exclamation,
                         tr("Oops!"));
+    return true;
 }
 
-void ImportFromPage(MainWindow &window)
+void ImportFromPage(MainWindow &window, const QString &page)
 {
     PlatformServices &platform = window.platform();
-    const QString path = ShowOpenDialog(
-        platform, &window,
-        tr("Web Pages and Style Sheets (*.html *.htm *.css)|*.html *.htm *.css|All Files (*)|*"),
-        tr("Import from Page..."), importFolder());
+    const QString path = !page.isEmpty()
+        ? page
+        : ShowOpenDialog(platform, &window,
+                         tr("Web Pages and Style Sheets (*.html *.htm *.css)|*.html *.htm "
+                            "*.css|All Files (*)|*"),
+                         tr("Import from Page..."), importFolder());
     if (path.isEmpty())
         return;
     ProgramSettings().SaveSetting(u"Import"_s, u"Folder"_s, QFileInfo(path).absolutePath());

@@ -12,14 +12,15 @@ class QWidget;
 // file could not be written (after telling the user), so nothing counts as saved that is not.
 bool SaveColorScheme(MainWindow &window);
 
-// Loads a scheme file into the controls; an empty name asks the user for one. A file that
-// cannot be loaded changes neither the scheme nor its file name.
-void LoadColorScheme(MainWindow &window, const QString &name);
+// Loads a scheme file into the controls; an empty name asks the user for one. True once the
+// file's values are in the controls. A file that cannot be loaded changes neither the scheme
+// nor its file name.
+bool LoadColorScheme(MainWindow &window, const QString &name);
 
-// Imports the legacy scrollbar colours of an old page or style sheet the user chooses as a new
-// light-only scheme, its colours put as typed colours would go, and shows what was found. The
-// imported scheme has no file name, so that saving asks for one.
-void ImportFromPage(MainWindow &window);
+// Imports the legacy scrollbar colours of an old page or style sheet as a new light-only
+// scheme, its colours put as typed colours would go, and shows what was found. The imported
+// scheme has no file name, so that saving asks for one. An empty name asks the user for one.
+void ImportFromPage(MainWindow &window, const QString &page = {});
 
 // The file dialogs. The filter is "description|pattern" pairs. A name typed without an
 // extension gets ".brw", and replacing an existing file under that name is asked first. Both

@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/QtPlatformServices.h"
 #include "output/PageViewLoader.h"
@@ -6,17 +7,20 @@
 
 #include <QApplication>
 
-#include <algorithm>
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    // Checked before Qt sees it: a command line that passes holds no option for Qt, whose own
+    // (-platform, -reverse and the like) must not change the program.
+    if (!CommandLine(argc, argv).isValid()) {
+        std::fprintf(stderr, "%s\n", qPrintable(CommandLine::usage()));
+        return CommandLine::UsageExitCode;
+    }
     PreparePageViews();
-    // The program reads no command line, and Qt sees none either: its own options (-reverse,
-    // -platform and the like) must not change the program. Only the program's name is passed.
-    int programNameOnly = std::min(argc, 1);
-    QApplication app(programNameOnly, argv);
+    QApplication app(argc, argv);
     QApplication::setApplicationName(u"Barwright"_s);
     QApplication::setDesktopFileName(QStringLiteral(BARWRIGHT_APP_ID));
     QApplication::setWindowIcon(ProgramIcon());
@@ -26,5 +30,8 @@ int main(int argc, char *argv[])
     MainWindow window(platform);
     CenterOnScreen(&window);
     window.show();
+    // The file again, as the system hands it to Qt: in full Unicode on Windows too.
+    if (const QString file = CommandLine(QCoreApplication::arguments()).file(); !file.isEmpty())
+        window.openFile(file);
     return QApplication::exec();
 }

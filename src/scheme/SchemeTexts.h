@@ -54,6 +54,8 @@ struct SchemeTexts
     {
         return index < EntryCount ? texts[size_t(index)] : states[size_t(index - EntryCount)];
     }
+
+    bool operator==(const SchemeTexts &) const = default;
 };
 
 // A whole scheme: the light variant, and a dark one for pages in dark mode when it has one.
@@ -61,4 +63,6 @@ struct SchemeVariants
 {
     SchemeTexts light;
     std::optional<SchemeTexts> dark;
+
+    bool operator==(const SchemeVariants &) const = default;
 };

@@ -1,8 +1,12 @@
+#include "app/CommandLine.h"
 #include "app/ImportReportWindow.h"
+#include "app/RecentFilesMenu.h"
 #include "app/StateColorsWindow.h"
 #include "color/ColorValues.h"
 #include "diagram/ScrollbarDiagram.h"
 #include "storage/CRegSettings.h"
+#include "storage/RecentFiles.h"
+#include "storage/SchemeFile.h"
 #include "storage/SchemeState.h"
 #include "support/MainWindowTest.h"
 #include "support/ModalWindows.h"
@@ -13,9 +17,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -56,6 +62,29 @@ private:
                 red << i;
         }
         return red;
+    }
+    QAction *action(const QString &name) const { return window()->findChild<QAction *>(name); }
+    // Drags files over a widget and drops them there; whether the drop was taken.
+    static bool drop(QWidget *target, const QStringList &files)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString &file : files)
+            urls << QUrl::fromLocalFile(file);
+        data.setUrls(urls);
+        data.setText(files.join(u'\n'));
+        QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QDropEvent dropped(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, {});
+        if (enter.isAccepted())
+            QApplication::sendEvent(target, &dropped);
+        return enter.isAccepted() && dropped.isAccepted();
+    }
+    // The scheme as Save writes it.
+    QByteArray saved() const
+    {
+        const QString path = inProgramDir(u"saved-now.brw"_s);
+        return WriteSchemeFile(path, window()->scheme()).isEmpty() ? ReadFile(path) : "(failed)";
     }
     QStringList texts() const
     {
@@ -321,6 +350,86 @@ private Q_SLOTS:
         QCOMPARE(CurrentSchemeFile, inProgramDir(u"seven.brw"_s));
     }
 
+    void commandLineNamesOneFileToOpen_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("none") << QStringList() << true;
+        QTest::newRow("scheme") << QStringList{u"orange.brw"_s} << true;
+        QTest::newRow("page, upper case") << QStringList{u"old/INDEX.HTM"_s} << true;
+        QTest::newRow("style sheet") << QStringList{u"/srv/site.css"_s} << true;
+        QTest::newRow("two schemes") << QStringList{u"a.brw"_s, u"b.brw"_s} << false;
+        QTest::newRow("another kind") << QStringList{u"notes.txt"_s} << false;
+        QTest::newRow("Qt's option") << QStringList{u"-reverse"_s} << false;
+        QTest::newRow("option and file") << QStringList{u"--help"_s, u"a.brw"_s} << false;
+    }
+
+    void commandLineNamesOneFileToOpen()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, valid);
+        const CommandLine line(QStringList{u"barwright"_s} + arguments);
+        QCOMPARE(line.isValid(), valid);
+        QCOMPARE(line.file(),
+                 valid && !arguments.isEmpty()
+                     ? QDir::toNativeSeparators(QFileInfo(arguments[0]).absoluteFilePath())
+                     : QString());
+    }
+
+    void filesOpenFromOutsideAndFromTheRecentList()
+    {
+        RecentFiles::clear();
+        for (int i = 0; i < 9; ++i) {
+            platform().fileAnswers = {inProgramDir(u"s%1.brw"_s.arg(i))};
+            trigger(u"mnuFileSave"_s);
+        }
+        QFile::remove(inProgramDir(u"s5.brw"_s));
+        auto *recent = window()->findChild<RecentFilesMenu *>(u"mnuFileRecent"_s);
+        recent->refresh();
+        QCOMPARE(action(u"mnuFileRecent0"_s)->text(), u"&1 s8.brw"_s);
+        QCOMPARE(action(u"mnuFileRecent0"_s)->toolTip(), inProgramDir(u"s8.brw"_s));
+        QCOMPARE(action(u"mnuFileRecent7"_s)->text(), u"&8 s1.brw"_s); // s0 fell off
+        action(u"mnuFileRecent3"_s)->trigger(); // s5, gone: dropped after the message
+        QVERIFY(platform().messages.value(0).text.startsWith(u"Could not load \"s5.brw\""_s));
+        action(u"mnuFileRecent7"_s)->trigger(); // s1 comes first
+        QCOMPARE(RecentFiles::files().mid(0, 3),
+                 (QStringList{inProgramDir(u"s1.brw"_s), inProgramDir(u"s8.brw"_s),
+                              inProgramDir(u"s7.brw"_s)}));
+        QCOMPARE(RecentFiles::files().size(), 7);
+
+        // Named on the command line or dropped: a scheme loads, a page imports, after the save
+        // question; several files or another kind are refused.
+        window()->openFile(inProgramDir(u"missing.brw"_s));
+        QCOMPARE(platform().messages.size(), 2);
+        QVERIFY(platform().messages[1].text.startsWith(u"Could not load \"missing.brw\""_s));
+        QVERIFY(WriteFile(inProgramDir(u"drop.brw"_s),
+                          Header + "[Type]\r\nIsBase=0\r\n[Colors]\r\nValue 0=#336699\r\n"));
+        QVERIFY(
+            WriteFile(inProgramDir(u"old.htm"_s), "<BODY STYLE=\"scrollbar-track-color: red\">"));
+        QVERIFY(drop(window(), {inProgramDir(u"drop.brw"_s)}));
+        QTRY_COMPARE(box(Face)->text(), u"#336699"_s);
+        WhenModal<ImportReportWindow>([](ImportReportWindow *shown) { shown->accept(); });
+        QVERIFY(drop(box(Arrow), {inProgramDir(u"old.htm"_s)})); // not typed into the box
+        QTRY_COMPARE(box(Track)->text(), u"#FF0000"_s);
+        QVERIFY(!box(Arrow)->text().contains(u"old"_s));
+        QVERIFY(!drop(window(), {inProgramDir(u"drop.brw"_s), inProgramDir(u"s1.brw"_s)}));
+        QVERIFY(!drop(box(Arrow), {inProgramDir(u"notes.txt"_s)}));
+        platform().messageAnswers = {Result::Cancel};
+        QVERIFY(drop(window(), {inProgramDir(u"drop.brw"_s)}));
+        QTRY_COMPARE(platform().messageTitles().size(), 3);
+        QCOMPARE(platform().messageTitles().last(), u"Save Changes?"_s);
+        QCOMPARE(box(Track)->text(), u"#FF0000"_s);
+    }
+
+    void exportNeedsACompleteScheme()
+    {
+        box(Face)->put(u"#12"_s);
+        platform().fileAnswers = {inProgramDir(u"x.css"_s)};
+        QTest::keyClick(window(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(platform().messageTitles(), QStringList{u"Error"_s});
+        QVERIFY(!QFile::exists(inProgramDir(u"x.css"_s)));
+    }
+
     void variantsSwitchWithoutChangingTheScheme()
     {
         trigger(u"mnuEditDerive"_s);
@@ -341,18 +450,70 @@ private Q_SLOTS:
         QCOMPARE(box(Face)->text(), u"#12"_s); // incomplete, and kept
         QCOMPARE(box(Hover)->text(), u"#ABCDEF"_s);
         QVERIFY(!SchemeChanged);
-        box(Track)->put(u"#010203"_s);
-        QVERIFY(SchemeChanged);
-        QCOMPARE(window()->scheme().dark->texts[Track], u"#010203"_s);
         // The drawing shows the variant edited, and a refused entry comes back from it.
         QCOMPARE(ColorToHex(shown(Face)), darkFace);
         box(Face)->put(u"#GGGGGG"_s);
         QCOMPARE(box(Face)->text(), darkFace);
+        const QString darkTrack = box(Track)->text();
+        box(Track)->put(u"#010203"_s);
+        QVERIFY(SchemeChanged);
+        QCOMPARE(window()->scheme().dark->texts[Track], u"#010203"_s);
+        // Undoing the dark variant's step shows the dark variant; a switch is no step.
+        trigger(u"mnuEditLight"_s);
+        window()->baseColorCheck()->setChecked(true);
+        QCOMPARE(action(u"mnuEditUndo"_s)->text(), u"&Undo Base Color Mode"_s);
+        trigger(u"mnuEditUndo"_s);
+        trigger(u"mnuEditUndo"_s);
+        QVERIFY(window()->isEditingDark() && !window()->baseColorCheck()->isChecked());
+        QCOMPARE(box(Track)->text(), darkTrack);
 
         platform().messageAnswers = {Result::No};
         trigger(u"mnuEditRestDef"_s);
         QVERIFY(!window()->scheme().dark && !window()->isEditingDark());
         QCOMPARE(window()->findChild<QGroupBox *>(u"Frame1"_s)->title(), u"Colors:"_s);
+    }
+
+    void undoAndRedoTakeStepsWhereverTheFocusIs()
+    {
+        box(Light3D)->put(u"#123456"_s);
+        platform().fileAnswers = {inProgramDir(u"start.brw"_s)};
+        trigger(u"mnuFileSave"_s);
+        const QByteArray start = saved();
+
+        box(Face)->setFocus();
+        box(Face)->selectAll();
+        QTest::keyClicks(box(Face), u"0000ff"_s); // one step, not six
+        platform().colorAnswers = {0x00FF00};
+        button(u"selbttn6"_s)->click();
+        trigger(u"mnuEditDerive"_s);
+        platform().messageAnswers = {Result::No};
+        trigger(u"mnuEditRestDef"_s);
+        const QByteArray end = saved();
+
+        // The keys reach the history from a box, whose own undo would take them.
+        box(Arrow)->setFocus();
+        QStringList undone;
+        for (int i = 0; i < 4; ++i) {
+            undone << action(u"mnuEditUndo"_s)->text();
+            QTest::keyClick(box(Arrow), Qt::Key_Z, Qt::ControlModifier);
+        }
+        QCOMPARE(undone,
+                 (QStringList{u"&Undo Restore Defaults"_s, u"&Undo Derive Dark Colors"_s,
+                              u"&Undo Track Color"_s, u"&Undo Face Color"_s}));
+        QCOMPARE(action(u"mnuEditUndo"_s)->text(), u"&Undo 3dlight Color"_s);
+        QCOMPARE(saved(), start);
+        QCOMPARE(shown(Face), 0xC0C0C0);
+        QVERIFY(!SchemeChanged); // back where it was saved
+        for (int i = 0; i < 4; ++i)
+            QTest::keySequence(box(Arrow), QKeySequence::keyBindings(QKeySequence::Redo).value(0));
+        QCOMPARE(saved(), end);
+        QVERIFY(SchemeChanged);
+
+        platform().messageAnswers = {Result::No};
+        platform().fileAnswers = {inProgramDir(u"start.brw"_s)};
+        trigger(u"mnuFileLoad"_s); // a load starts the history anew
+        QVERIFY(!action(u"mnuEditUndo"_s)->isEnabled());
+        QCOMPARE(action(u"mnuEditUndo"_s)->text(), u"&Undo"_s);
     }
 
     void darkVariantAndStatesGoThroughFiles_data()

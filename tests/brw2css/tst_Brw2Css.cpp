@@ -1,5 +1,6 @@
 #include "output/CodeText.h"
 #include "output/CodeWindow.h"
+#include "output/StyleSheetExporter.h"
 #include "storage/CRegSettings.h"
 #include "storage/SchemeFile.h"
 #include "support/OldPage.h"
@@ -308,6 +309,20 @@ private Q_SLOTS:
             platform.clipboard.contains(u"main .list::-webkit-scrollbar {\r\n    width: 20px;"_s));
         QCOMPARE(QString::fromUtf8(run.out), platform.clipboard);
         QVERIFY(platform.clipboard.contains(u"--scrollbar-face: #203050;"_s));
+
+        // Exported, a style sheet file gets the bare sheet, a page what the window shows.
+        const StyleSheetExporter exporter(platform, nullptr);
+        const QString sheet = m_folder.filePath(u"base.css"_s);
+        const QString page = m_folder.filePath(u"base.htm"_s);
+        platform.fileAnswers = {sheet, page};
+        QCOMPARE(exporter.exportScheme(schemeIn(m_base), m_base), sheet);
+        QCOMPARE(exporter.exportScheme(schemeIn(m_base), m_base), page);
+        QCOMPARE(ReadFile(page), run.out);
+        QCOMPARE(
+            ReadFile(sheet),
+            brw2css({u"--format=css"_s, u"--scope=main .list"_s, u"--width=20"_s, m_base}).out);
+        QCOMPARE(platform.fileDialogs.value(0).fileName, u"base.css"_s);
+        QCOMPARE(platform.fileDialogs.value(1).folder, m_folder.path()); // the last export's
     }
 
     void importsOldPages()

@@ -59,7 +59,7 @@ private Q_SLOTS:
         QCOMPARE(run(u"desktop-file-validate"_s, {entry}, &complaints), 0);
         QVERIFY2(complaints.trimmed().isEmpty(), qPrintable(complaints));
         QSettings desktop(entry, QSettings::IniFormat);
-        QCOMPARE(desktop.value(u"Desktop Entry/Exec"_s).toString(), command);
+        QCOMPARE(desktop.value(u"Desktop Entry/Exec"_s).toString(), command + u" %f"_s);
         const QString icon = desktop.value(u"Desktop Entry/Icon"_s).toString();
         for (const int size : {16, 48, 256})
             QCOMPARE(QImage(root.filePath(
@@ -105,6 +105,32 @@ private Q_SLOTS:
         QVERIFY(program.start({}, command));
         QVERIFY2(!program.waitForWindow(u"Barwright"_s).isEmpty(),
                  "the installed program showed no main window");
+        StopProcess(program.process());
+
+        // A scheme file opened as a file manager opens it: its type known by the installed
+        // MIME file, the program started by the entry that names that type.
+        const QString share = root.filePath(u"share"_s);
+        QCOMPARE(run(u"update-mime-database"_s, {share + u"/mime"_s}), 0);
+        QCOMPARE(run(u"update-desktop-database"_s, {share + u"/applications"_s}), 0);
+        qputenv("XDG_DATA_DIRS", (share + u":/usr/share"_s).toLocal8Bit());
+        const QString scheme = root.filePath(u"green.brw"_s);
+        QVERIFY(WriteFile(scheme,
+                          "Barwright Color Scheme File (Do not edit manually)\r\n"
+                          "[Type]\r\nIsBase=0\r\n[Colors]\r\nValue 0=#00C000\r\n"));
+        QString type;
+        QCOMPARE(run(u"gio"_s, {u"info"_s, u"-a"_s, u"standard::content-type"_s, scheme}, &type),
+                 0);
+        QVERIFY2(type.contains(u"application/x-barwright-scheme"_s), qPrintable(type));
+        // The program keeps gio's output, which must outlive gio.
+        QCOMPARE(run(u"sh"_s, {u"-c"_s, u"gio open \"$0\" >/dev/null 2>&1"_s, scheme}), 0);
+        const QString opened = program.waitForWindow(u"Barwright"_s);
+        QVERIFY(!opened.isEmpty());
+        QTRY_COMPARE(program.diagramPixel(opened, {900, 2800}), 0x00C000u);
+        // Started by gio, not by the test: ended by its window's Quit key.
+        ProgramProcess::xdotool({u"windowfocus"_s, u"--sync"_s, opened});
+        ProgramProcess::xdotool({u"key"_s, u"ctrl+q"_s});
+        QTRY_VERIFY(
+            ProgramProcess::xdotool({u"search"_s, u"--name"_s, u"^Barwright$"_s}).isEmpty());
     }
 };
 

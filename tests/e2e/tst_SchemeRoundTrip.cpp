@@ -17,10 +17,14 @@ private Q_SLOTS:
     {
         const QString path = m_dir.filePath(u"orange.brw"_s);
         {
-            // Qt's own options change nothing: the window still comes up on this X server.
+            // Qt's own options are refused, with the usage line, before any window.
+            QProcess refused;
+            refused.start(ProgramProcess::programPath(), {u"-platform"_s, u"offscreen"_s});
+            QVERIFY(refused.waitForFinished(10000));
+            QCOMPARE(refused.exitCode(), 2);
+            QVERIFY(refused.readAllStandardError().startsWith("usage: barwright ["));
             ProgramProcess first;
-            QVERIFY(first.start({}, ProgramProcess::programPath(),
-                                {u"-platform"_s, u"offscreen"_s, u"-reverse"_s}));
+            QVERIFY(first.start());
             const QString main = first.waitForWindow(u"Barwright"_s);
             QVERIFY(!main.isEmpty());
             // The diagram as the program starts: the face through the panel, the arrow through
@@ -29,11 +33,26 @@ private Q_SLOTS:
             QCOMPARE(first.diagramPixel(main, {925, 925}), 0xFFFFFFu);
             keys(main, u"Tab ctrl+a"_s); // the face's box
             type(u"ff8000"_s);
-            keys(main, u"alt+f s"_s);
+            keys(main, u"ctrl+s"_s);
             QVERIFY(answerFileDialog(first, u"Save Color Scheme as..."_s, path));
             QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 5000);
             keys(main, u"alt+f e"_s); // Exit asks nothing
             QVERIFY(first.process().waitForFinished(5000));
+        }
+
+        {
+            // Named on the command line, as the file manager opens it.
+            ProgramProcess opened;
+            QVERIFY(opened.start({}, ProgramProcess::programPath(), {path}));
+            const QString main = opened.waitForWindow(u"Barwright"_s);
+            QVERIFY(!main.isEmpty());
+            QTRY_COMPARE(opened.diagramPixel(main, {900, 2800}), 0xFF8000u);
+        }
+        {
+            ProgramProcess missing;
+            QVERIFY(missing.start({}, ProgramProcess::programPath(),
+                                  {m_dir.filePath(u"missing.brw"_s)}));
+            QVERIFY(!missing.waitForWindow(u"Oops!"_s).isEmpty()); // "Could not load …"
         }
 
         ProgramProcess second;
@@ -41,7 +60,7 @@ private Q_SLOTS:
         const QString main = second.waitForWindow(u"Barwright"_s);
         QVERIFY(!main.isEmpty());
         QTRY_COMPARE(second.diagramPixel(main, {900, 2800}), 0xC0C0C0u);
-        keys(main, u"alt+f l"_s);
+        keys(main, u"ctrl+o"_s);
         QVERIFY(answerFileDialog(second, u"Load Color Scheme..."_s, path));
         QTRY_COMPARE(second.diagramPixel(main, {900, 2800}), 0xFF8000u);
         QCOMPARE(second.diagramPixel(main, {900, 4300}), 0xE0E0E0u); // the track as it was
