@@ -581,7 +581,11 @@ void MainWindow::statusBarPanelClicked(const StatusPanel *panel)
 
 void MainWindow::exitProgram()
 {
-    EndProgram();
+    // With Ctrl+Q on the entry, ending at once would lose the work of a slipped key.
+    if (offerToSave(tr("You have made changes to the current color scheme. Would you like to "
+                       "save it before exiting?"),
+                    true))
+        EndProgram();
 }
 
 void MainWindow::generateCode()

@@ -163,13 +163,17 @@ private Q_SLOTS:
         QCOMPARE(window()->focusWidget(), box(Base));
     }
 
-    void exitEndsAtOnceWithoutAsking()
+    void exitAsksAboutChangesFirst()
     {
         box(Face)->put(u"#123456"_s);
+        platform().messageAnswers = {Result::Cancel, Result::No};
+        trigger(u"mnuFileExit"_s);
+        QCOMPARE(platform().messageTitles(), QStringList{u"Save Changes?"_s});
+        QVERIFY(window()->isVisible());
         QTimer::singleShot(0, window()->findChild<QAction *>(u"mnuFileExit"_s), &QAction::trigger);
         QTimer::singleShot(5000, window(), [] { QCoreApplication::exit(99); }); // a failsafe
         QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(platform().messages.isEmpty());
+        QCOMPARE(platform().messageTitles().size(), 2);
         QVERIFY(!window()->isVisible());
     }
 
