@@ -1,6 +1,7 @@
 // brw2css: prints the code for a Barwright scheme file, or for the legacy scrollbar colours of
 // an old page or style sheet, for build pipelines.
 
+#include "StandardStreams.h"
 #include "legacy/LegacyPageFile.h"
 #include "output/CodeText.h"
 #include "storage/SchemeFile.h"
@@ -165,6 +166,7 @@ std::optional<SchemeTexts> importPage(const QString &file, LegacySource source, 
 
 int main(int argc, char *argv[])
 {
+    UseBinaryStandardStreams();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"brw2css"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(BARWRIGHT_VERSION));

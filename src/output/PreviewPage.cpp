@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -96,5 +97,16 @@ QString WritePreviewPage(const QString &programFolder, const QString &pageText, 
         failures << inData + u": "_s + reason;
     }
     error = failures.join(u'\n');
+    return {};
+}
+
+QString WriteBrowserPage(const QString &previewPage, const QString &pageText, QString &error)
+{
+    const QString page = PathInFolder(QDir::toNativeSeparators(QFileInfo(previewPage).path()),
+                                      QString::fromUtf16(BrowserPageName));
+    const QString reason = WriteFileSafely(page, pageText.toLocal8Bit());
+    if (reason.isEmpty())
+        return page;
+    error = page + u": "_s + reason;
     return {};
 }

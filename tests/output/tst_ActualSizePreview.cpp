@@ -1,4 +1,5 @@
 #include "color/ColorValues.h"
+#include "output/CodeText.h"
 #include "output/PreviewPage.h"
 #include "output/PreviewWindow.h"
 #include "output/StyleBlock.h"
@@ -81,14 +82,25 @@ private Q_SLOTS:
                                 "\r\n\r\n"));
 
         // The next window starts from the stored colours; closing by the title bar stores nothing.
+        // The user's browser is shown the page as the window shows it, with the sheet for
+        // today's browsers, in a file of its own.
         WhenModal(u"Form3"_s, [](QWidget *window) {
             QCOMPARE(asPreview(window)->colorBox(0)->text(), u"#12"_s);
             asPreview(window)->colorBox(1)->put(u"#ABCDEF"_s);
+            asPreview(window)->browserButton()->click();
             window->close();
         });
         preview();
         QVERIFY(ReadFile(pagePath()).contains("\r\n<BODY text=\"#12\" bgcolor=\"#FFFFFF\">\r\n"));
         QCOMPARE(stored(Colors, u"bgcolor"_s), u"#FFFFFF"_s);
+        const QString browserPage = QDir::toNativeSeparators(inProgramDir(u"brwbrowser.html"_s));
+        QCOMPARE(platform().launched, QStringList{browserPage});
+        CodeOptions modern{CodeFormat::Modern, {}};
+        const QByteArray sheet = BuildCode(window()->scheme(), modern)->toLatin1();
+        QVERIFY(ReadFile(browserPage)
+                    .contains(block + "\r\n" + sheet
+                              + "\r\n\r\n</HEAD>\r\n\r\n<BODY text=\"#12\" "
+                                "bgcolor=\"#ABCDEF\">"));
     }
 
     // "Dark" is offered only for a scheme with a dark variant; both choices are stored on Close.
