@@ -6,6 +6,16 @@ set(BARWRIGHT_WINEPREFIX "${CMAKE_BINARY_DIR}/wine")
 set(BARWRIGHT_QT_WINDOWS_NATIVE "Z:${BARWRIGHT_QT_WINDOWS}")
 string(REPLACE "/" "\\" BARWRIGHT_QT_WINDOWS_NATIVE "${BARWRIGHT_QT_WINDOWS_NATIVE}")
 
+# Qt's offscreen platform on Windows takes its fonts from one folder: DejaVu Sans alone, the
+# face fontconfig gives the Linux tests.
+set(fonts "${CMAKE_BINARY_DIR}/test-fonts")
+file(MAKE_DIRECTORY "${fonts}")
+foreach(face DejaVuSans.ttf DejaVuSans-Bold.ttf DejaVuSans-Oblique.ttf)
+    file(CREATE_LINK "/usr/share/fonts/truetype/dejavu/${face}" "${fonts}/${face}" SYMBOLIC)
+endforeach()
+set(BARWRIGHT_TEST_FONTS "Z:${fonts}")
+string(REPLACE "/" "\\" BARWRIGHT_TEST_FONTS "${BARWRIGHT_TEST_FONTS}")
+
 add_test(NAME wine_prefix COMMAND ${BARWRIGHT_WINE_RUN} --prepare)
 add_test(NAME wine_shutdown COMMAND ${BARWRIGHT_WINE_RUN} --shutdown)
 set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine TIMEOUT 200
@@ -23,7 +33,7 @@ function(barwright_windows_test name xvfb timeout)
         set(platform windows)
     else()
         add_test(NAME ${name} COMMAND ${name})
-        set(platform offscreen)
+        set(platform "offscreen;QT_QPA_FONTDIR=${BARWRIGHT_TEST_FONTS}")
     endif()
     # Wine's own cut-off comes first, so that the test's output is still printed.
     math(EXPR wine_timeout "${timeout} - 10")

@@ -49,5 +49,5 @@ barwright_configure() {
 barwright_windows_packages=(
     cmake ninja-build qt6-base-dev xz-utils
     g++-mingw-w64-x86-64-posix wine wine64 nsis
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
 )

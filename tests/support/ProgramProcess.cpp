@@ -62,8 +62,17 @@ QRgb ProgramProcess::diagramPixel(const QString &mainWindowId, QPoint twips) con
 {
     // The client area below the menu bar is 352 pixels high; the diagram panel stands at 90, 90
     // twips in it, and its 2-pixel frame surrounds the drawing.
+#ifdef Q_OS_WIN
+    // Under Wine the id is the X server's, which only an X client can read.
+    QProcess import;
+    import.start(u"import"_s, {u"-window"_s, mainWindowId, u"-depth"_s, u"8"_s, u"ppm:-"_s});
+    const QImage window = import.waitForFinished(10000)
+        ? QImage::fromData(import.readAllStandardOutput(), "PPM")
+        : QImage();
+#else
     const QImage window
         = QGuiApplication::primaryScreen()->grabWindow(mainWindowId.toULongLong()).toImage();
+#endif
     const QPoint pixel(8 + twips.x() / 15, window.height() - 352 + 8 + twips.y() / 15);
     return window.pixel(pixel) & 0xFFFFFF;
 }

@@ -57,7 +57,7 @@ struct TestRegistry
     {                                                                                              \
         const QTemporaryDir sandbox;                                                               \
         UseFoldersIn(sandbox);                                                                     \
-        const TestRegistry registry;                                                               \
+        [[maybe_unused]] const TestRegistry registry;                                              \
         PreparePageViews();                                                                        \
         QApplication app(argc, argv);                                                              \
         QApplication::setApplicationName(QStringLiteral("Barwright"));                             \
