@@ -9,13 +9,14 @@ runs="${1:-9}"
 build="$root/build-windows"
 [ -f "$build/program/barwright.exe" ] && [ -f "$build/bench/bare_window.exe" ] \
     || { echo "build first: cmake --build --preset windows" >&2; exit 1; }
-[ -n "${INSIDE_XVFB:-}" ] || exec env INSIDE_XVFB=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 
 scratch="$(mktemp -d)"
 export BARWRIGHT_WINEPREFIX="$scratch/wine"
-trap 'WINEPREFIX="$BARWRIGHT_WINEPREFIX" wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 run="$root/cmake/wine-run.sh"
+trap '"$run" --shutdown; rm -rf "$scratch"' EXIT
+# The prefix and the private X server both programs draw on.
 "$run" --prepare
+export DISPLAY="$(cut -d' ' -f2 "$BARWRIGHT_WINEPREFIX.xvfb")"
 native() { local p="Z:$1"; echo "${p//\//\\}"; }
 # Both find Qt's DLLs and plugins in the program folder.
 export WINEPATH="$(native "$build/program")" QT_PLUGIN_PATH="$(native "$build/program")"

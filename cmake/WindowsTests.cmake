@@ -28,8 +28,9 @@ function(barwright_windows_test name xvfb timeout)
     set(emulator ${BARWRIGHT_WINE_RUN} --qtest)
     set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${emulator}")
     if(xvfb)
-        add_test(NAME ${name} COMMAND xvfb-run -a -s "-screen 0 1280x1024x24"
-                 ${emulator} $<TARGET_FILE:${name}>)
+        # On the run's one X server, one such test at a time: they share its pointer and focus.
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_display)
         set(platform windows)
     else()
         add_test(NAME ${name} COMMAND ${name})

@@ -2,11 +2,12 @@
 # Runs a Windows program of the Windows build under Wine: the emulator CMake and CTest put in
 # front of every Windows program they run.
 #   wine-run.sh [--qtest] PROGRAM.exe [ARGUMENT...]
-#   wine-run.sh --prepare | --shutdown    makes the prefix / ends its Wine server
+#   wine-run.sh --prepare | --shutdown    makes the prefix and its X server / ends both
 # Every run of one build tree shares one private Wine prefix, build-windows/wine, made and
 # warmed on first use (or the one BARWRIGHT_WINEPREFIX names). --qtest: the program is a Qt
 # Test, whose own output does not reach a pipe under Wine; it writes to a file, printed after.
-# A run is cut off after BARWRIGHT_WINE_TIMEOUT seconds (300), so none can hang.
+# A run is cut off after BARWRIGHT_WINE_TIMEOUT seconds (300), so none can hang. One Wine
+# server draws on one X display: --prepare starts a private Xvfb that every run then uses.
 set -euo pipefail
 qtest=0
 mode=run
@@ -38,11 +39,25 @@ while IFS= read -r name; do
     export "WINE$name=${!name}"
 done < <(compgen -e | grep '^QT_' || true)
 
+xvfb="$WINEPREFIX.xvfb"
 if [ "$mode" = shutdown ]; then
     [ -d "$WINEPREFIX" ] || exit 0
     wineserver -k 2>/dev/null || true
-    exec timeout 30 wineserver -w
+    timeout 30 wineserver -w || true
+    [ -f "$xvfb" ] && kill "$(cut -d' ' -f1 "$xvfb")" 2>/dev/null || true
+    rm -f "$xvfb"
+    exit 0
 fi
+if [ "$mode" = prepare ] && ! { [ -f "$xvfb" ] && kill -0 "$(cut -d' ' -f1 "$xvfb")" 2>/dev/null; }; then
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    fifo="$(mktemp -u)"
+    mkfifo "$fifo"
+    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >/dev/null 2>&1 &
+    read -r -t 20 number <"$fifo"
+    rm -f "$fifo"
+    echo "$! :$number" >"$xvfb"
+fi
+[ -f "$xvfb" ] && export DISPLAY="$(cut -d' ' -f2 "$xvfb")"
 
 # Only one run makes the prefix; the others wait for it.
 ready="$WINEPREFIX/.barwright-ready"

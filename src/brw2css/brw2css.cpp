@@ -80,14 +80,15 @@ QString fileProblem(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString() : u"cannot be read"_s;
 }
 
-// Standard input copied into a file, so that it goes through the same reader as any file.
-bool copyStandardInput(QTemporaryFile &copy)
+// Standard input copied into a file, so that it goes through the same reader as any file: on
+// Windows a pipe cannot be read as one. More than `limit` bytes are refused.
+bool copyStandardInput(QTemporaryFile &copy, qint64 limit = SchemeSizeLimit)
 {
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly) || !copy.open())
         return false;
-    const QByteArray bytes = input.read(SchemeSizeLimit + 1);
-    return bytes.size() <= SchemeSizeLimit && copy.write(bytes) == bytes.size() && copy.flush();
+    const QByteArray bytes = input.read(limit + 1);
+    return bytes.size() <= limit && copy.write(bytes) == bytes.size() && copy.flush();
 }
 
 // Where the file keeps the text: "[Colors] Value 3", "[Dark Color] Value", "[States] Hover".
@@ -145,13 +146,14 @@ std::optional<InputKind> inputKind(const QString &named, const QString &file)
 std::optional<SchemeTexts> importPage(const QString &file, LegacySource source, bool report,
                                       QString &error)
 {
-    QFile standardInput;
-    if (file == u"-"_s && !standardInput.open(stdin, QIODevice::ReadOnly)) {
+    // One byte past the limit, so that the reader refuses a page too large.
+    QTemporaryFile standardInput;
+    if (file == u"-"_s && !copyStandardInput(standardInput, LegacyPageLimit + 1)) {
         error = u"cannot be read"_s;
         return std::nullopt;
     }
     const LegacyColorImport imported
-        = file == u"-"_s ? ImportLegacyPage(standardInput, source) : ImportLegacyPage(file, source);
+        = ImportLegacyPage(file == u"-"_s ? standardInput.fileName() : file, source);
     if (report && imported.error.isEmpty())
         std::fputs(imported.report.toUtf8().constData(), stderr);
     error = imported.error;

@@ -74,7 +74,7 @@ QString WritePreviewPage(const QString &programFolder, const QString &pageText, 
 
     // A package's files are the package manager's: its removal would leave the page behind.
     if (!IsInstalledSoftwareFolder(programFolder)) {
-        const QString inProgram = PathInFolder(programFolder, pageName);
+        const QString inProgram = QDir::toNativeSeparators(PathInFolder(programFolder, pageName));
         const QString reason = WriteFileSafely(inProgram, bytes);
         if (reason.isEmpty())
             return inProgram;

@@ -96,7 +96,8 @@ private Q_SLOTS:
         // Placed before its frame is known, so within a frame's width of the centre.
         const QPoint offCentre
             = capture->geometry().center() - capture->screen()->availableGeometry().center();
-        QVERIFY(qAbs(offCentre.x()) <= 4 && qAbs(offCentre.y()) <= 4);
+        QVERIFY2(qAbs(offCentre.x()) <= 4 && qAbs(offCentre.y()) <= 4,
+                 qPrintable(u"%1, %2"_s.arg(offCentre.x()).arg(offCentre.y())));
 
         // Outside every screen there is no pixel to read: after two readings there the last
         // colour stays.

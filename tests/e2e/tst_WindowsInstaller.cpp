@@ -75,7 +75,10 @@ private Q_SLOTS:
 
         // The program folder as the build laid it out, with the uninstaller beside it.
         const QDir folder(QDir(programs).filePath(u"Barwright"_s));
-        QStringList expected = filesIn(qEnvironmentVariable("BARWRIGHT_PROGRAM_DIR"));
+        QStringList expected
+            = QString::fromUtf8(ReadFile(qEnvironmentVariable("BARWRIGHT_PROGRAM_FILES")))
+                  .toLower()
+                  .split(u'\n', Qt::SkipEmptyParts);
         expected << u"uninstall.exe"_s;
         expected.sort();
         QCOMPARE(filesIn(folder.path()), expected);
