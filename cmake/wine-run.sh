@@ -76,8 +76,9 @@ fi
 
 if [ "$mode" = prepare ]; then
     # One server for the whole run, not one per test; it ends a while after the last program.
-    wineserver -p60
-    exec timeout 60 wine cmd /c exit 0
+    # Neither may hold the output of the CTest run that started it.
+    wineserver -p60 </dev/null >/dev/null 2>&1
+    exec timeout 60 wine cmd /c exit 0 </dev/null >/dev/null 2>&1
 fi
 
 limit="${BARWRIGHT_WINE_TIMEOUT:-300}"

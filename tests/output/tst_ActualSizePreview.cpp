@@ -140,6 +140,7 @@ private Q_SLOTS:
 #ifndef Q_OS_WIN
         QVERIFY(data.path().startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
 #endif
+        data.rmdir(u"brwpreview.html"_s); // on Windows the user's own folder, kept between runs
         QVERIFY(WriteFile(inProgramDir(u"arrow.gif"_s), "GIF89a one"));
         // A folder in the page's place cannot be opened as a file, not even by the superuser:
         // the page goes to the user's data folder, with the picture.
@@ -170,7 +171,6 @@ private Q_SLOTS:
         QVERIFY2(text.contains(u'"' + inProgram + u": "_s)
                      && text.contains(u'\n' + inData + u": "_s),
                  qPrintable(text));
-        data.rmdir(u"brwpreview.html"_s); // the user's own folder on Windows
     }
 
     // Ticking and unticking the notice's check is proven on the base colour's notice.
