@@ -101,6 +101,7 @@ private Q_SLOTS:
         QVERIFY2(qAbs(offCentre.x()) <= 4 && qAbs(offCentre.y()) <= 4 + titleBar / 2,
                  qPrintable(u"%1, %2"_s.arg(offCentre.x()).arg(offCentre.y())));
 
+#ifndef Q_OS_WIN // Windows keeps the pointer on a screen
         // Outside every screen there is no pixel to read: after two readings there the last
         // colour stays.
         QSignalSpy readings(capture->findChild<QTimer *>(u"Timer1"_s), &QTimer::timeout);
@@ -108,6 +109,7 @@ private Q_SLOTS:
         QTRY_VERIFY(readings.size() >= 2);
         QCOMPARE(shownColor(capture), QColor(255, 128, 0));
         QCOMPARE(CapturedColor, u"#FF8000"_s);
+#endif
 
         // The readings went on meanwhile.
         QCursor::setPos(m_swatches[1]->geometry().center());

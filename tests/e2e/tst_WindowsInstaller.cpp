@@ -9,17 +9,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The files of a folder and its subfolders, by their paths inside it, in lower case as
-// Windows compares them.
-QStringList filesIn(const QString &folder)
-{
-    QStringList files;
-    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-        files << QDir(folder).relativeFilePath(it.next()).toLower();
-    files.sort();
-    return files;
-}
-
 // A value of the program's uninstall key, read by `reg` as Apps & Features reads it, from
 // outside this test's own registry; "(none)" when there is no such value.
 QString uninstallValue(const QString &root, const QString &name)
@@ -81,7 +70,12 @@ private Q_SLOTS:
                   .split(u'\n', Qt::SkipEmptyParts);
         expected << u"uninstall.exe"_s;
         expected.sort();
-        QCOMPARE(filesIn(folder.path()), expected);
+        QStringList installed;
+        for (QDirIterator it(folder.path(), QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();)
+            installed << folder.relativeFilePath(it.next()).toLower();
+        installed.sort();
+        QCOMPARE(installed, expected);
         const QString menuEntry = QDir(startMenu).filePath(u"Barwright/Barwright.lnk"_s);
         QVERIFY2(QFile::exists(menuEntry), qPrintable(menuEntry));
 

@@ -20,9 +20,9 @@ inline void UseFoldersIn(const QTemporaryDir &root)
 }
 
 #ifdef Q_OS_WIN
-// The registry counterpart: the process's HKEY_CURRENT_USER is a key of its own under the
-// real one, removed again at exit, so that the tests of one Wine prefix never share settings.
-// Other processes, `reg` among them, see it at TestRegistryRoot().
+// The registry counterpart: the process's HKEY_CURRENT_USER is a key of its own under the real
+// one, removed at exit, so that the tests of one Wine prefix never share settings. Other
+// processes, `reg` among them, see it at TestRegistryRoot().
 inline QString TestRegistryRoot()
 {
     return QStringLiteral("Software\\Barwright Tests\\") + QString::number(GetCurrentProcessId());
@@ -33,11 +33,8 @@ struct TestRegistry
     HKEY root = nullptr;
     TestRegistry()
     {
-        const std::wstring path = TestRegistryRoot().toStdWString();
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                            &root, nullptr)
-            == ERROR_SUCCESS)
-            RegOverridePredefKey(HKEY_CURRENT_USER, root);
+        RegCreateKeyW(HKEY_CURRENT_USER, TestRegistryRoot().toStdWString().c_str(), &root);
+        RegOverridePredefKey(HKEY_CURRENT_USER, root);
     }
     ~TestRegistry()
     {
