@@ -27,7 +27,7 @@ once() {
     start=$(date +%s%N)
     "$run" "$program" >/dev/null 2>&1 &
     pid=$!
-    timeout 60 xdotool search --sync --onlyvisible --name "^$title\$" >/dev/null
+    timeout 60 xdotool search --sync --onlyvisible --name "^$title\$" >/dev/null 2>&1
     end=$(date +%s%N)
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
