@@ -41,3 +41,13 @@ barwright_install_packages() {
 barwright_configure() {
     cmake -S "$BARWRIGHT_ROOT" -B "$BARWRIGHT_ROOT/$1" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${@:2}" >/dev/null
 }
+
+# What the Windows build needs: the MinGW-w64 compiler, Wine to run its tests and programs
+# (under a private Xvfb where they need a display), and NSIS for the installer. Debian's Qt
+# gives the Windows build its moc, rcc and uic; Qt for Windows itself comes from
+# scripts/windows-qt.
+barwright_windows_packages=(
+    cmake ninja-build qt6-base-dev xz-utils
+    g++-mingw-w64-x86-64-posix wine wine64 nsis
+    xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+)

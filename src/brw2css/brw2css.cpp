@@ -1,6 +1,7 @@
 // brw2css: prints the code for a Barwright scheme file, or for the legacy scrollbar colours of
 // an old page or style sheet, for build pipelines; or checks pages for what switches it off.
 
+#include "StandardStreams.h"
 #include "legacy/LegacyPageFile.h"
 #include "legacy/PageCheck.h"
 #include "output/CodeText.h"
@@ -67,14 +68,15 @@ QString named(const QString &file)
     return oneLine(name) + u": "_s;
 }
 
-// Standard input copied into a file, so that it goes through the same reader as any file.
-bool copyStandardInput(QTemporaryFile &copy)
+// Standard input copied into a file, so that it goes through the same reader as any file: on
+// Windows a pipe cannot be read as one. More than `limit` bytes are refused.
+bool copyStandardInput(QTemporaryFile &copy, qint64 limit = SchemeSizeLimit)
 {
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly) || !copy.open())
         return false;
-    const QByteArray bytes = input.read(SchemeSizeLimit + 1);
-    return bytes.size() <= SchemeSizeLimit && copy.write(bytes) == bytes.size() && copy.flush();
+    const QByteArray bytes = input.read(limit + 1);
+    return bytes.size() <= limit && copy.write(bytes) == bytes.size() && copy.flush();
 }
 
 // Where the file keeps the text: "[Colors] Value 3", "[Dark Color] Value", "[States] Hover".
@@ -139,13 +141,14 @@ std::optional<InputKind> inputKind(const QString &named, const QString &file)
 std::optional<SchemeTexts> importPage(const QString &file, LegacySource source, bool report,
                                       QString &error)
 {
-    QFile standardInput;
-    if (file == u"-"_s && !standardInput.open(stdin, QIODevice::ReadOnly)) {
+    // One byte past the limit, so that the reader refuses a page too large.
+    QTemporaryFile standardInput;
+    if (file == u"-"_s && !copyStandardInput(standardInput, LegacyPageLimit + 1)) {
         error = u"cannot be read"_s;
         return std::nullopt;
     }
     const LegacyColorImport imported
-        = file == u"-"_s ? ImportLegacyPage(standardInput, source) : ImportLegacyPage(file, source);
+        = ImportLegacyPage(file == u"-"_s ? standardInput.fileName() : file, source);
     if (report && imported.error.isEmpty())
         std::fputs(imported.report.toUtf8().constData(), stderr);
     error = imported.error;
@@ -206,10 +209,10 @@ int checkPages(const QStringList &files, const QString &input, const QStringList
     PageCheck checker(scope);
     int code = Success;
     for (qsizetype i = 0; i < files.size(); ++i) {
-        QFile standardInput;
+        QTemporaryFile standardInput;
         if (files[i] != u"-"_s)
             code = std::max(code, printFindings(checker.checkFile(files[i], sources[i])));
-        else if (standardInput.open(stdin, QIODevice::ReadOnly))
+        else if (copyStandardInput(standardInput, LegacyPageLimit + 1) && standardInput.reset())
             code = std::max(
                 code, printFindings(checker.checkDevice(standardInput, sources[i], files[i])));
         else
@@ -222,6 +225,7 @@ int checkPages(const QStringList &files, const QString &input, const QStringList
 
 int main(int argc, char *argv[])
 {
+    UseBinaryStandardStreams();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"brw2css"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(BARWRIGHT_VERSION));

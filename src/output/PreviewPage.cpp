@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -73,7 +74,7 @@ QString WritePreviewPage(const QString &programFolder, const QString &pageText, 
 
     // A package's files are the package manager's: its removal would leave the page behind.
     if (!IsInstalledSoftwareFolder(programFolder)) {
-        const QString inProgram = PathInFolder(programFolder, pageName);
+        const QString inProgram = QDir::toNativeSeparators(PathInFolder(programFolder, pageName));
         const QString reason = WriteFileSafely(inProgram, bytes);
         if (reason.isEmpty())
             return inProgram;
@@ -96,5 +97,16 @@ QString WritePreviewPage(const QString &programFolder, const QString &pageText, 
         failures << inData + u": "_s + reason;
     }
     error = failures.join(u'\n');
+    return {};
+}
+
+QString WriteBrowserPage(const QString &previewPage, const QString &pageText, QString &error)
+{
+    const QString page = PathInFolder(QDir::toNativeSeparators(QFileInfo(previewPage).path()),
+                                      QString::fromUtf16(BrowserPageName));
+    const QString reason = WriteFileSafely(page, pageText.toLocal8Bit());
+    if (reason.isEmpty())
+        return page;
+    error = page + u": "_s + reason;
     return {};
 }

@@ -1,12 +1,17 @@
 #include "PreviewWindow.h"
 
 #include "ActualSizePreview.h"
+#include "CodeText.h"
+#include "CodeWindow.h"
 #include "PageView.h"
 #include "PageViewLoader.h"
+#include "PreviewPage.h"
+#include "StyleBlock.h"
 #include "color/ColorValues.h"
 #include "storage/CRegSettings.h"
 #include "toolkit/ComboBoxAccessible.h"
 #include "toolkit/EntryBox.h"
+#include "toolkit/FileErrorMessage.h"
 #include "toolkit/PlatformServices.h"
 #include "toolkit/TextFit.h"
 #include "toolkit/Twips.h"
@@ -39,6 +44,7 @@ PreviewWindow::PreviewWindow(const QString &pagePath, const SchemeVariants &sche
                              PlatformServices &platform, QWidget *owner)
     : QDialog(owner)
     , m_platform(platform)
+    , m_pagePath(pagePath)
     , m_scheme(scheme)
 {
     setObjectName(u"Form3"_s);
@@ -57,9 +63,16 @@ PreviewWindow::PreviewWindow(const QString &pagePath, const SchemeVariants &sche
 
     m_closeButton = new QPushButton(tr("Close"), this);
     m_closeButton->setObjectName(u"Command1"_s);
-    m_closeButton->setGeometry(twipsRect(3240, 4380 + ChoicesHeight, 1785, 645));
+    m_closeButton->setGeometry(twipsRect(3240, 4725 + ChoicesHeight, 1785, 345));
     m_closeButton->setDefault(true);
     connect(m_closeButton, &QPushButton::clicked, this, &PreviewWindow::storeColorsAndClose);
+
+    m_browserButton = new QPushButton(tr("Open in Browser"), this);
+    m_browserButton->setObjectName(u"cmdBrowser"_s);
+    m_browserButton->setGeometry(twipsRect(3240, 4350 + ChoicesHeight, 1785, 345));
+    m_browserButton->setToolTip(tr("Shows the page with the style sheet for today's browsers in "
+                                   "your web browser"));
+    connect(m_browserButton, &QPushButton::clicked, this, &PreviewWindow::openInBrowser);
 
     buildColorRow(TextBox, {tr("Text color:"), tr("Page Text Color")}, u"Label1"_s, 60, 1275);
     buildColorRow(BackgroundBox, {tr("Background color:"), tr("Page Background Color")},
@@ -67,7 +80,8 @@ PreviewWindow::PreviewWindow(const QString &pagePath, const SchemeVariants &sche
     m_view->widget()->setAccessibleName(tr("Preview page"));
     buildChoices();
 
-    QWidget::setTabOrder(m_closeButton, m_engine);
+    QWidget::setTabOrder(m_closeButton, m_browserButton);
+    QWidget::setTabOrder(m_browserButton, m_engine);
     QWidget::setTabOrder(m_engine, m_light);
     QWidget::setTabOrder(m_light, m_dark);
     QWidget::setTabOrder(m_dark, m_boxes[0]);
@@ -81,6 +95,7 @@ PreviewWindow::PreviewWindow(const QString &pagePath, const SchemeVariants &sche
     // that leaves a box as it was changes nothing, so the flag may outlast the load.
     m_loading = true;
     const QString starting[] = {textColor, backColor};
+    m_shownColors = {textColor, backColor};
     for (int i : {TextBox, BackgroundBox}) {
         if (m_boxes[size_t(i)]->text() != starting[i])
             m_boxes[size_t(i)]->put(starting[i]);
@@ -175,6 +190,7 @@ void PreviewWindow::handleChange(int index)
         // Only colour text is tried on the page; anything else pasted in stays unapplied.
         if (!IsAcceptableColorEntry(text))
             return;
+        m_shownColors[size_t(index)] = text;
         m_view->setDocumentColor(index == TextBox ? PageView::DocumentColor::Text
                                                   : PageView::DocumentColor::Background,
                                  text);
@@ -204,6 +220,26 @@ void PreviewWindow::storeColorsAndClose()
     if (m_dark->isVisibleTo(this))
         settings.SaveSetting(Section, u"theme"_s, m_dark->isChecked() ? u"Dark"_s : u"Light"_s);
     accept();
+}
+
+// The preview page as the window shows it now, its colours included, with the sheet for
+// today's browsers as the code window gives it, for the whole page.
+void PreviewWindow::openInBrowser()
+{
+    CodeOptions options;
+    options.format = CodeFormat::Modern;
+    options.modern.width = CodeWindow::StoredOptions().modern.width;
+    const QString sheet = BuildCode(m_scheme, options).value_or(QString());
+    const QString styles = BuildStyleBlock(m_scheme.light) + u"\r\n"_s + sheet;
+    QString error;
+    const QString page = WriteBrowserPage(
+        m_pagePath, PreviewPageText(styles, m_shownColors[TextBox], m_shownColors[BackgroundBox]),
+        error);
+    if (page.isEmpty()) {
+        ShowFileError(m_platform, this, error);
+        return;
+    }
+    m_platform.launch(this, page);
 }
 
 void PreviewWindow::keyPressEvent(QKeyEvent *event)

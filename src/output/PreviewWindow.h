@@ -15,7 +15,8 @@ class QRadioButton;
 
 // The preview window (Form3): the preview page in a page view, the engine whose drawing it
 // shows, the variant it shows when the scheme has a dark one, and two colour boxes that try a
-// text and a background colour on the shown page. "Close" stores the colours and the choices.
+// text and a background colour on the shown page. "Close" stores the colours and the choices;
+// "Open in Browser" shows the page with the sheet for today's browsers in the user's browser.
 class PreviewWindow : public QDialog
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
     EntryBox *colorBox(int index) const { return m_boxes[size_t(index)]; }
     QPushButton *paletteButton(int index) const { return m_paletteButtons[size_t(index)]; }
     QPushButton *closeButton() const { return m_closeButton; }
+    QPushButton *browserButton() const { return m_browserButton; }
     PageView *pageView() const { return m_view; }
     QComboBox *engineChoice() const { return m_engine; }
     QRadioButton *variantChoice(bool dark) const { return dark ? m_dark : m_light; }
@@ -53,12 +55,16 @@ private:
     void buildChoices();
     void showChosenLook();
     void storeColorsAndClose();
+    void openInBrowser();
 
     PlatformServices &m_platform;
     PageView *m_view = nullptr;
     std::array<EntryBox *, 2> m_boxes{};
     std::array<QPushButton *, 2> m_paletteButtons{};
     QPushButton *m_closeButton = nullptr;
+    QPushButton *m_browserButton = nullptr;
+    QString m_pagePath;
+    std::array<QString, 2> m_shownColors; // the page's text and background colours as shown
     SchemeVariants m_scheme;
     QComboBox *m_engine = nullptr;
     QRadioButton *m_light = nullptr;

@@ -18,8 +18,9 @@ TextPageView::TextPageView(QWidget *parent)
     : QWidget(parent)
     , m_browser(new QTextBrowser(this))
 {
-    auto *note = new QLabel(
-        tr("The scrollbar colors cannot be shown here: the web view could not be started."), this);
+    auto *note = new QLabel(tr("The scrollbar colors cannot be shown here, without a web view: "
+                               "\"Open in Browser\" shows them in your web browser."),
+                            this);
     note->setObjectName(u"scrollbarNote"_s);
     note->setWordWrap(true);
     note->setMargin(3);

@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QPushButton>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -197,11 +199,19 @@ private Q_SLOTS:
         const QString bad = m_folder.filePath(u"bad.brw"_s);
         QVERIFY(WriteFile(bad, file));
         const bool locked = message.endsWith(u"no permission to read it"_s);
+#ifdef Q_OS_WIN
+        if (locked)
+            QSKIP("Qt cannot take the right to read a file away on Windows");
+#endif
         if (locked)
             QVERIFY(QFile::setPermissions(bad, {})
                     && QFile::setPermissions(m_folder.path(), Everyone));
+#ifdef Q_OS_WIN
+        const Run run = brw2css(arguments, file, m_folder.path());
+#else
         const Run run = brw2css(arguments, file, m_folder.path(),
                                 locked && geteuid() == 0 ? u"65534"_s : QString());
+#endif
         QFile::setPermissions(bad, Everyone);
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, QByteArray());

@@ -2,6 +2,7 @@
 #include "diagram/ScrollbarDiagram.h"
 #include "storage/SchemeState.h"
 #include "support/CaptureTest.h"
+#include "support/ProgramProcess.h"
 #include "support/TestHelpers.h"
 #include "support/TestMain.h"
 
@@ -92,11 +93,15 @@ private Q_SLOTS:
         QPointer<CaptureWindow> capture = openOverOrange(2);
         QVERIFY(capture);
         VerifyTextsFit(capture);
-        // Placed before its frame is known, so within a frame's width of the centre.
+        // Placed before its frame is known, so within a frame's width of the centre, and half
+        // a title bar where the window system draws one.
         const QPoint offCentre
             = capture->geometry().center() - capture->screen()->availableGeometry().center();
-        QVERIFY(qAbs(offCentre.x()) <= 4 && qAbs(offCentre.y()) <= 4);
+        const int titleBar = capture->geometry().top() - capture->frameGeometry().top();
+        QVERIFY2(qAbs(offCentre.x()) <= 4 && qAbs(offCentre.y()) <= 4 + titleBar / 2,
+                 qPrintable(u"%1, %2"_s.arg(offCentre.x()).arg(offCentre.y())));
 
+#ifndef Q_OS_WIN // Windows keeps the pointer on a screen
         // Outside every screen there is no pixel to read: after two readings there the last
         // colour stays.
         QSignalSpy readings(capture->findChild<QTimer *>(u"Timer1"_s), &QTimer::timeout);
@@ -104,11 +109,20 @@ private Q_SLOTS:
         QTRY_VERIFY(readings.size() >= 2);
         QCOMPARE(shownColor(capture), QColor(255, 128, 0));
         QCOMPARE(CapturedColor, u"#FF8000"_s);
+#endif
 
         // The readings went on meanwhile.
         QCursor::setPos(m_swatches[1]->geometry().center());
         QTRY_COMPARE(shownColor(capture), QColor(0x20, 0x40, 0xC0));
+#ifdef Q_OS_WIN
+        // Typed at the X server under Wine while another window has the focus, F6 reaches the
+        // capture window as the hot key it registered.
+        m_swatches[1]->activateWindow();
+        QTRY_VERIFY(m_swatches[1]->isActiveWindow());
+        ProgramProcess::xdotool({u"key"_s, u"F6"_s});
+#else
         QTest::keyClick(capture->focusWidget(), Qt::Key_F6);
+#endif
         QTRY_VERIFY(!capture);
         QCOMPARE(box(2)->text(), u"#2040C0"_s);
         QCOMPARE(diagram()->DiagramElementColor(2), 0xC04020);

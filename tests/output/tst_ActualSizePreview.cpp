@@ -1,4 +1,5 @@
 #include "color/ColorValues.h"
+#include "output/CodeText.h"
 #include "output/PreviewPage.h"
 #include "output/PreviewWindow.h"
 #include "output/StyleBlock.h"
@@ -81,14 +82,25 @@ private Q_SLOTS:
                                 "\r\n\r\n"));
 
         // The next window starts from the stored colours; closing by the title bar stores nothing.
+        // The user's browser is shown the page as the window shows it, with the sheet for
+        // today's browsers, in a file of its own.
         WhenModal(u"Form3"_s, [](QWidget *window) {
             QCOMPARE(asPreview(window)->colorBox(0)->text(), u"#12"_s);
             asPreview(window)->colorBox(1)->put(u"#ABCDEF"_s);
+            asPreview(window)->browserButton()->click();
             window->close();
         });
         preview();
         QVERIFY(ReadFile(pagePath()).contains("\r\n<BODY text=\"#12\" bgcolor=\"#FFFFFF\">\r\n"));
         QCOMPARE(stored(Colors, u"bgcolor"_s), u"#FFFFFF"_s);
+        const QString browserPage = QDir::toNativeSeparators(inProgramDir(u"brwbrowser.html"_s));
+        QCOMPARE(platform().launched, QStringList{browserPage});
+        CodeOptions modern{CodeFormat::Modern, {}};
+        const QByteArray sheet = BuildCode(window()->scheme(), modern)->toLatin1();
+        QVERIFY(ReadFile(browserPage)
+                    .contains(block + "\r\n" + sheet
+                              + "\r\n\r\n</HEAD>\r\n\r\n<BODY text=\"#12\" "
+                                "bgcolor=\"#ABCDEF\">"));
     }
 
     // "Dark" is offered only for a scheme with a dark variant; both choices are stored on Close.
@@ -125,7 +137,10 @@ private Q_SLOTS:
     {
         const QString program = m_fixture->programDir.path();
         const QDir data(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+#ifndef Q_OS_WIN
         QVERIFY(data.path().startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+#endif
+        data.rmdir(u"brwpreview.html"_s); // on Windows the user's own folder, kept between runs
         QVERIFY(WriteFile(inProgramDir(u"arrow.gif"_s), "GIF89a one"));
         // A folder in the page's place cannot be opened as a file, not even by the superuser:
         // the page goes to the user's data folder, with the picture.
@@ -136,11 +151,13 @@ private Q_SLOTS:
         QCOMPARE(WritePreviewPage(program, u"page"_s, error), inData);
         QCOMPARE(ReadFile(inData), QByteArray("page"));
         QCOMPARE(ReadFile(data.filePath(u"arrow.gif"_s)), QByteArray("GIF89a one"));
+#ifndef Q_OS_WIN
         // A system-wide installation is left as the package manager put it, even for root.
         if (QTemporaryDir installed(u"/opt/barwright-XXXXXX"_s); installed.isValid()) {
             QCOMPARE(WritePreviewPage(installed.path(), u"installed"_s, error), inData);
             QCOMPARE(QDir(installed.path()).entryList(QDir::Files), QStringList());
         }
+#endif
 
         // Nowhere: the command tells both places, each with the system's reason, and opens no
         // preview window.
