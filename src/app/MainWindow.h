@@ -13,6 +13,7 @@ class ColorPicker;
 class EntryBox;
 class MainStatusBar;
 class Marquee;
+class PagePreviewWindow;
 class PlatformServices;
 class QAction;
 class StateColorsWindow;
@@ -43,6 +44,8 @@ public:
     PlatformServices &platform() const override { return m_platform; }
 
     StateColorsWindow *stateWindow() const { return m_stateWindow; }
+    // The Preview on a Page window, once the command has opened it.
+    PagePreviewWindow *pagePreview() const { return m_pagePreview; }
 
     // The variant the controls hold now.
     SchemeTexts schemeTexts() const;
@@ -103,6 +106,8 @@ private:
     void exitProgram();
     void generateCode();
     void showActualSizePreview();
+    void previewOnPage();
+    void showSchemeOnPage();
     void showHelpContents();
     void showAbout();
     void openHomePage();
@@ -116,6 +121,7 @@ private:
     QCheckBox *m_baseColorCheck = nullptr;
     ColorEntryRows *m_rows = nullptr;
     StateColorsWindow *m_stateWindow = nullptr;
+    PagePreviewWindow *m_pagePreview = nullptr;
     std::optional<SchemeTexts> m_otherVariant;
     bool m_editingDark = false;
     QAction *m_lightAction = nullptr;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct LegacyColorImport;
+
 class MainWindow;
 class PlatformServices;
 class QWidget;
@@ -18,6 +20,10 @@ void LoadColorScheme(MainWindow &window, const QString &name);
 // Imports the legacy scrollbar colours of an old page or style sheet the user chooses into the
 // controls, as typed colours would go, and shows what was found. The scheme keeps its file.
 void ImportFromPage(MainWindow &window);
+
+// Puts imported legacy colours into the controls, as ImportFromPage does, and shows the report.
+void ShowImportedColors(MainWindow &window, const QString &pageName,
+                        const LegacyColorImport &result);
 
 // The file dialogs. The filter is "description|pattern" pairs. A name typed without an
 // extension gets ".brw", and replacing an existing file under that name is asked first. Both

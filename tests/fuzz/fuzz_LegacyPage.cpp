@@ -1,7 +1,9 @@
-// Feeds arbitrary bytes to the legacy page reader, as a page and as a style sheet. Besides
-// crashes, leaks and undefined behaviour, it checks that an imported scheme is complete and
-// that the report keeps within its line limit and the page's length.
+// Feeds arbitrary bytes to the legacy page reader, as a page and as a style sheet, and to the
+// reader of scrollbar declarations. Besides crashes, leaks and undefined behaviour, it checks
+// that an imported scheme is complete, that the report keeps within its line limit and the
+// page's length, and that every declaration found lies within the text.
 #include "legacy/LegacyPageFile.h"
+#include "legacy/ScrollbarDeclarations.h"
 #include "scheme/SchemeColors.h"
 
 #include <QBuffer>
@@ -31,5 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     page.open(QIODevice::ReadOnly);
     check(ImportLegacyPage(page, LegacySource::Html), bytes.size());
     check(ImportLegacyColors(bytes, LegacySource::Css), bytes.size());
+    const QString css = QString::fromUtf8(bytes);
+    const qsizetype lines = css.count(u'\n') + 1;
+    for (const ScrollbarDeclaration &found : FindScrollbarDeclarations(css)) {
+        if (found.line < 1 || found.line > lines || found.column < 1
+            || found.property.size() + found.value.size() > css.size())
+            std::abort();
+    }
     return 0;
 }
