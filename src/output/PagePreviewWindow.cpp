@@ -151,6 +151,8 @@ PagePreviewWindow::PagePreviewWindow(PlatformServices &platform, QWidget *owner)
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
     splitter->setChildrenCollapsible(false);
+    // The page first: the list scrolls.
+    splitter->setSizes({520, 200});
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buildPageRow());
@@ -321,8 +323,8 @@ void PagePreviewWindow::showScheme(const SchemeVariants &scheme)
 {
     const CodeOptions options = CodeWindow::StoredOptions();
     // The classic block colours nothing in today's engines; the page shows what would.
-    m_sheetNote->setText(tr("The page shows the code for today's browsers: the classic block, "
-                            "the code window's format now, colors no scrollbar in them."));
+    m_sheetNote->setText(tr("The code window's format is the classic block, which today's "
+                            "browsers ignore: the page shows the code for today's browsers."));
     m_sheetNote->setVisible(options.format == CodeFormat::Classic);
     // While a colour is being typed the page keeps the last complete one.
     const QString sheet = PageSheet(scheme);

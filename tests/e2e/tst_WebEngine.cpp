@@ -192,8 +192,8 @@ private Q_SLOTS:
         QTest::newRow("Tailwind's thin scroller")
             << QByteArray("<html><head><style>.scrollbar-thin { scrollbar-width: thin }</style>"
                           "</head><body><div class=\"list scrollbar-thin\" style=\"height: 100px; "
-                          "overflow-y: auto\"><p style=\"height: 300px\">Items</p></div></body>"
-                          "</html>")
+                          "overflow-y: auto\"><p style=\"height: 300px\">Items</p></div>"
+                          "<img src=\"https://cdn.example.com/logo.png\"></body></html>")
             << QString()
             << QStringList{u"div.list.scrollbar-thin: scrollbar-width: thin applies to it."_s}
             << u"page.html:1:38: .scrollbar-thin { scrollbar-width: thin }"_s << QString();
@@ -253,6 +253,8 @@ private Q_SLOTS:
         }
         QVERIFY2(shown == found, qPrintable(shown.join(u'\n')));
         QCOMPARE(readable->childCount(), int(found.size()));
+        // From a file too, every request to another host is refused and counted.
+        QTRY_COMPARE(preview->blockedCount(), int(page.count("https://")));
         if (!rule.isEmpty())
             QVERIFY2(list->item(0)->text().contains(u"Rule: "_s + QUrl::fromLocalFile(path).toString()
                                                     .chopped(9) + rule),

@@ -70,8 +70,10 @@ private:
 WebPageView::WebPageView(QWidget *parent)
     : QWebEngineView(parent)
 {
-    // A local page may not reach out: the page's remote banner script is never fetched.
-    settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    // No page may reach out: the preview page's remote banner script is never fetched, nor
+    // anything an author's page asks of another host. The filter refuses every such request,
+    // from local pages too, which the engine's own rule would refuse before anyone could count.
+    settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     page()->setUrlRequestInterceptor(new LocalRequestFilter(this, m_blocked));
     // The page is a preview, not a browser: no Back, Reload or View Source.
     setContextMenuPolicy(Qt::NoContextMenu);
