@@ -100,11 +100,14 @@ int main(int argc, char *argv[])
         // The page settles before the next put, as between two edits.
         QTimer::singleShot(100, &look, next);
     });
-    QObject::connect(preview, &PagePreviewWindow::findingsShown, &look, [&] {
-        QWidget *view = preview->pageView()->widget();
-        thumb = view->mapToGlobal(QPoint(view->width() - 8, 16 + 8));
-        QTimer::singleShot(500, &look, next);
-    }, Qt::SingleShotConnection);
+    QObject::connect(
+        preview, &PagePreviewWindow::findingsShown, &look,
+        [&] {
+            QWidget *view = preview->pageView()->widget();
+            thumb = view->mapToGlobal(QPoint(view->width() - 8, 16 + 8));
+            QTimer::singleShot(500, &look, next);
+        },
+        Qt::SingleShotConnection);
     preview->openPage(page);
     return QApplication::exec();
 }

@@ -55,10 +55,7 @@ public:
     }
 
 private:
-    bool at(qsizetype p, QStringView marker) const
-    {
-        return m_text.sliced(p).startsWith(marker);
-    }
+    bool at(qsizetype p, QStringView marker) const { return m_text.sliced(p).startsWith(marker); }
 
     qsizetype pastComment(qsizetype p) const
     {
@@ -153,9 +150,8 @@ private:
                 blank = true;
                 continue;
             }
-            const qsizetype next = (m_text[p] == u'"' || m_text[p] == u'\'')
-                ? std::min(pastString(p), to)
-                : p + 1;
+            const qsizetype next
+                = (m_text[p] == u'"' || m_text[p] == u'\'') ? std::min(pastString(p), to) : p + 1;
             if (next == p + 1 && m_text[p].isSpace()) {
                 blank = true;
             } else {
@@ -205,8 +201,8 @@ private:
         declaration.conditions = m_conditions;
         declaration.property = property;
         const qsizetype bang = value.lastIndexOf(u'!');
-        if (bang >= 0 && value.sliced(bang + 1).trimmed().compare(u"important"_s,
-                                                                 Qt::CaseInsensitive) == 0) {
+        if (bang >= 0
+            && value.sliced(bang + 1).trimmed().compare(u"important"_s, Qt::CaseInsensitive) == 0) {
             declaration.important = true;
             value.truncate(bang);
         }

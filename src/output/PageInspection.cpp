@@ -121,7 +121,8 @@ PageInspection::PageInspection(const QVariant &report, const QString &scope,
         const int parent = element.value(u"parent"_s, -1).toInt();
         m_elements << Element{element.value(u"path"_s).toString(),
                               parent >= 0 && parent < m_elements.size() ? parent : -1,
-                              element.value(u"root"_s).toBool(), element.value(u"body"_s).toBool(),
+                              element.value(u"root"_s).toBool(),
+                              element.value(u"body"_s).toBool(),
                               element.value(u"scrolls"_s).toBool(),
                               element.value(u"inScope"_s, true).toBool()};
     }
@@ -196,9 +197,7 @@ QString PageInspection::probeSheet() const
         case Role::Color:
             names = ours ? QList<int>{Color} : QList<int>{PageColor, PageColorOwn, Color};
             break;
-        case Role::Width:
-            names = ours ? QList<int>{Width} : QList<int>{PageWidth, Width};
-            break;
+        case Role::Width: names = ours ? QList<int>{Width} : QList<int>{PageWidth, Width}; break;
         case Role::Hide:
             names = found.property == u"display"_s ? QList<int>{Hidden} : QList<int>{Hidden, Shown};
             break;
@@ -206,8 +205,7 @@ QString PageInspection::probeSheet() const
             if (ours && (found.property == u"width"_s || found.property == u"height"_s))
                 names = {Shown};
             break;
-        case Role::Legacy:
-            break;
+        case Role::Legacy: break;
         }
         if (names.isEmpty())
             continue;
@@ -225,8 +223,7 @@ QString PageInspection::probeSheet() const
     return css;
 }
 
-const PageInspection::Declaration *PageInspection::winner(const QStringList &values,
-                                                           int name) const
+const PageInspection::Declaration *PageInspection::winner(const QStringList &values, int name) const
 {
     const QString value = values.value(name);
     bool ok = false;
@@ -268,11 +265,11 @@ void PageInspection::colorFinding(int element, const QList<QStringList> &values,
     const bool own = winner(values[element], PageColorOwn) == page;
     const Declaration *last = winner(values[element], Color);
     PageFinding finding = newFinding(PageFinding::Kind::ScrollbarColor, element, shown.path);
-    finding.what = own ? tr("scrollbar-color: %1 applies to it.").arg(page->found.value)
-                       : tr("scrollbar-color: %1 is inherited from %2.")
-                             .arg(page->found.value,
-                                  ancestorWith(element, PageColorOwn, values[element].value(PageColor),
-                                               values));
+    finding.what = own
+        ? tr("scrollbar-color: %1 applies to it.").arg(page->found.value)
+        : tr("scrollbar-color: %1 is inherited from %2.")
+              .arg(page->found.value,
+                   ancestorWith(element, PageColorOwn, values[element].value(PageColor), values));
     finding.rule = ruleText(*page);
     if (!last || last->source < 0)
         finding.advice = tr("Barwright's sheet resets it for its scope, so the scheme shows "
@@ -360,9 +357,9 @@ void PageInspection::ruleFindings(const QList<QList<int>> &matches,
         const QList<int> reached = matches.value(declaration.selector);
         if (declaration.role == Role::Legacy) {
             const int element = reached.isEmpty() ? -1 : reached.first();
-            PageFinding finding = newFinding(PageFinding::Kind::Legacy, element,
-                                element < 0 ? declaration.found.selector
-                                            : m_elements[element].path);
+            PageFinding finding
+                = newFinding(PageFinding::Kind::Legacy, element,
+                             element < 0 ? declaration.found.selector : m_elements[element].path);
             finding.what = tr("%1: %2 is a legacy color that today's browsers ignore.")
                                .arg(declaration.found.property, declaration.found.value);
             finding.rule = ruleText(declaration);
@@ -376,7 +373,8 @@ void PageInspection::ruleFindings(const QList<QList<int>> &matches,
         if (m_rootScrolls && !m_quirks && body >= 0 && reached.contains(body)
             && !reached.contains(root) && !bodyRules.contains(ruleKey)) {
             bodyRules << ruleKey;
-            PageFinding finding = newFinding(PageFinding::Kind::BodyRule, body, m_elements[body].path);
+            PageFinding finding
+                = newFinding(PageFinding::Kind::BodyRule, body, m_elements[body].path);
             finding.what = tr("A scrollbar rule on body, while the page scrolls on its root "
                               "element.");
             finding.rule = ruleText(declaration);

@@ -30,8 +30,8 @@ namespace {
 
 const QString Section = u"Page Preview"_s;
 constexpr int RecentCount = 10;
-const char *const PageFilter
-    = QT_TRANSLATE_NOOP("PagePreviewWindow", "Web Pages (*.html *.htm)|*.html *.htm|All Files (*)|*");
+const char *const PageFilter = QT_TRANSLATE_NOOP(
+    "PagePreviewWindow", "Web Pages (*.html *.htm)|*.html *.htm|All Files (*)|*");
 
 // The pages and addresses last previewed, the latest first.
 QStringList storedPages()
@@ -105,8 +105,8 @@ QByteArray pageWithSheet(const QByteArray &page, const QString &sheet)
 QString PagePreviewWindow::PageSheet(const SchemeVariants &scheme)
 {
     const CodeOptions options = CodeWindow::StoredOptions();
-    const bool dark = PreviewWindow::StoredDarkChoice() && scheme.dark
-        && ResolveSchemeColors(*scheme.dark);
+    const bool dark
+        = PreviewWindow::StoredDarkChoice() && scheme.dark && ResolveSchemeColors(*scheme.dark);
     const std::optional<SchemeColors> colors
         = ResolveSchemeColors(dark ? *scheme.dark : scheme.light);
     if (!colors)
@@ -314,7 +314,7 @@ void PagePreviewWindow::showStatus()
     }
     const QString blocked = m_blocked == 0 ? tr("No request to another host was blocked.")
         : m_blocked == 1                   ? tr("1 request to another host was blocked.")
-                                           : tr("%1 requests to other hosts were blocked.").arg(m_blocked);
+                         : tr("%1 requests to other hosts were blocked.").arg(m_blocked);
     m_status->setText((m_loaded ? tr("Showing %1.") : tr("Loading %1…")).arg(pageText(m_address))
                       + u' ' + blocked);
 }
@@ -356,8 +356,7 @@ void PagePreviewWindow::inspect()
         }
         self->m_findingsOf = found;
         self->m_view->probePage(found.probeSheet(), PageInspection::probeNames(),
-                                found.probeSelectors(),
-                                [self, inspection](const QVariant &probe) {
+                                found.probeSelectors(), [self, inspection](const QVariant &probe) {
                                     if (!self || inspection != self->m_inspection
                                         || !self->m_findingsOf)
                                         return;
@@ -380,8 +379,7 @@ void PagePreviewWindow::showFindings(const QList<PageFinding> &findings)
         item->setData(Qt::UserRole, finding.element);
         item->setToolTip(finding.rule);
     }
-    m_summary->setText(findings.isEmpty()
-                           ? tr("Nothing on this page switches the colors off.")
+    m_summary->setText(findings.isEmpty() ? tr("Nothing on this page switches the colors off.")
                            : findings.size() == 1
                            ? tr("1 finding on this page:")
                            : tr("%1 findings on this page:").arg(findings.size()));

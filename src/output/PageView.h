@@ -60,8 +60,8 @@ public:
     // inspection found, the values of the custom properties `names`, and for each of
     // `selectors` the elements it matches.
     virtual void probePage(const QString &probeSheet, const QStringList &names,
-                           const QStringList &selectors,
-                           std::function<void(const QVariant &)> done) = 0;
+                           const QStringList &selectors, std::function<void(const QVariant &)> done)
+        = 0;
     // Scrolls an element of the last inspection into view and outlines it for a moment.
     virtual void markElement(int element) = 0;
 };

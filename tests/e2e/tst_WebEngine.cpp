@@ -256,8 +256,8 @@ private Q_SLOTS:
         // From a file too, every request to another host is refused and counted.
         QTRY_COMPARE(preview->blockedCount(), int(page.count("https://")));
         if (!rule.isEmpty())
-            QVERIFY2(list->item(0)->text().contains(u"Rule: "_s + QUrl::fromLocalFile(path).toString()
-                                                    .chopped(9) + rule),
+            QVERIFY2(list->item(0)->text().contains(
+                         u"Rule: "_s + QUrl::fromLocalFile(path).toString().chopped(9) + rule),
                      qPrintable(list->item(0)->text()));
         // The inherited colour is reset inside the scope; outside it the scope is blamed.
         if (scope == u".box"_s) {
@@ -327,13 +327,15 @@ private Q_SLOTS:
                           "<body><img src=\"http://images.example.com/logo.png\"></body></html>"));
         QProcess server;
         server.setWorkingDirectory(site.path());
-        server.start(u"python3"_s, {u"-u"_s, u"-m"_s, u"http.server"_s, u"0"_s, u"--bind"_s,
-                                   u"127.0.0.1"_s});
+        server.start(u"python3"_s,
+                     {u"-u"_s, u"-m"_s, u"http.server"_s, u"0"_s, u"--bind"_s, u"127.0.0.1"_s});
         QString port;
         QVERIFY(QTest::qWaitFor(
             [&] {
                 server.waitForReadyRead(100);
-                port = QString::fromLatin1(server.peek(200)).section(u" port "_s, 1).section(u' ', 0, 0);
+                port = QString::fromLatin1(server.peek(200))
+                           .section(u" port "_s, 1)
+                           .section(u' ', 0, 0);
                 return !port.isEmpty();
             },
             10000));
@@ -342,8 +344,9 @@ private Q_SLOTS:
         PagePreviewWindow *preview = previewOnPage(main, u"127.0.0.1:"_s + port);
         QVERIFY(preview);
         QTRY_COMPARE(preview->blockedCount(), 2);
-        QVERIFY(preview->findChild<QLabel *>(u"lblStatus"_s)->text().contains(
-            u"2 requests to other hosts were blocked."_s));
+        QVERIFY(preview->findChild<QLabel *>(u"lblStatus"_s)
+                    ->text()
+                    .contains(u"2 requests to other hosts were blocked."_s));
         QVERIFY(preview->findingsList()->item(0)->text().contains(
             u"Rule: "_s + address + u"site.css:1:8: html { scrollbar-color: red blue }"_s));
 

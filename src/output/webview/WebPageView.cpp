@@ -6,10 +6,10 @@
 #include <QJsonDocument>
 #include <QPointer>
 #include <QUrl>
-#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
 
 using namespace Qt::StringLiterals;
 
