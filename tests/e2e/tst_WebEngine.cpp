@@ -1,3 +1,4 @@
+#include "output/CodeWindow.h"
 #include "output/ModernStyleSheet.h"
 #include "output/PagePreviewWindow.h"
 #include "output/PageView.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -306,6 +308,18 @@ private Q_SLOTS:
             main->entryBox(FaceElement)->put(QColor(face).name().toUpper());
             QTRY_COMPARE_WITH_TIMEOUT(shown(view).pixel(thumb) & 0xFFFFFF, face & 0xFFFFFF, 10000);
         }
+        // A choice in the code window reaches the page while that window is open: the wider
+        // bar takes in a point left of the narrow one.
+        const QPoint wider(8 + 200 - 20, 8 + 24 + 8);
+        WhenModal(u"Form2"_s, [&](QWidget *code) {
+            code->move(view->mapToGlobal(wider) + QPoint(50, 50)); // clear of the page
+            qobject_cast<CodeWindow *>(code)->widthField()->setValue(24);
+            QTRY_COMPARE_WITH_TIMEOUT(shown(view).pixel(wider) & 0xFFFFFF, 0x0066CCu, 10000);
+            code->close();
+        });
+        main->findChild<QAction *>(u"mnuFileCopy"_s)->trigger();
+        ProgramSettings().SaveSetting(u"Code"_s, u"Width"_s,
+                                      QString::number(DefaultScrollbarWidth));
         QCOMPARE(loads.count(), 0);
         QCOMPARE(inPage(preview, u"window.scrollY"_s).toInt(), 300);
     }
