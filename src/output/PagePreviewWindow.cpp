@@ -126,7 +126,10 @@ PagePreviewWindow::PagePreviewWindow(PlatformServices &platform, QWidget *owner)
     m_view->widget()->setAccessibleName(tr("Page"));
     m_view->setLoadFinishedHandler([this](bool ok) {
         m_loaded = ok;
+        m_failed = !ok;
         showStatus();
+        if (!ok)
+            m_summary->setText(tr("The page could not be loaded."));
         Q_EMIT pageLoaded(ok);
         if (ok)
             inspect();
@@ -185,10 +188,11 @@ QLayout *PagePreviewWindow::buildPageRow()
                           "development server such as http://localhost:5173/ or "
                           "http://127.0.0.1:8000/"));
     m_page->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // Enter in the box may also choose a listed page: one opening for both.
     connect(m_page, &QComboBox::activated, this,
-            [this](int index) { openPage(m_page->itemText(index)); });
+            [this](int index) { requestPage(m_page->itemText(index)); });
     connect(m_page->lineEdit(), &QLineEdit::returnPressed, this,
-            [this] { openPage(m_page->currentText()); });
+            [this] { requestPage(m_page->currentText()); });
 
     auto *label = new QLabel(tr("&Page:"), this);
     label->setBuddy(m_page);
@@ -278,6 +282,21 @@ bool PagePreviewWindow::openPage(const QString &pageOrAddress)
     return true;
 }
 
+void PagePreviewWindow::requestPage(const QString &page)
+{
+    m_requestedPage = page;
+    if (m_pageRequested)
+        return;
+    m_pageRequested = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_pageRequested = false;
+            openPage(m_requestedPage);
+        },
+        Qt::QueuedConnection);
+}
+
 void PagePreviewWindow::browse()
 {
     const QString path
@@ -298,6 +317,7 @@ void PagePreviewWindow::startLoading()
 {
     m_blocked = 0;
     m_loaded = false;
+    m_failed = false;
     ++m_inspection;
     m_findingsOf.reset();
     showFindings({});
@@ -315,8 +335,10 @@ void PagePreviewWindow::showStatus()
     const QString blocked = m_blocked == 0 ? tr("No request to another host was blocked.")
         : m_blocked == 1                   ? tr("1 request to another host was blocked.")
                          : tr("%1 requests to other hosts were blocked.").arg(m_blocked);
-    m_status->setText((m_loaded ? tr("Showing %1.") : tr("Loading %1…")).arg(pageText(m_address))
-                      + u' ' + blocked);
+    const QString state = m_loaded ? tr("Showing %1.")
+        : m_failed                 ? tr("Could not load %1.")
+                                   : tr("Loading %1…");
+    m_status->setText(state.arg(pageText(m_address)) + u' ' + blocked);
 }
 
 void PagePreviewWindow::showScheme(const SchemeVariants &scheme)

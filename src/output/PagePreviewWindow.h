@@ -60,6 +60,7 @@ protected:
 private:
     QLayout *buildPageRow();
     QWidget *buildFindings();
+    void requestPage(const QString &page);
     void browse();
     void reload();
     void startLoading();
@@ -86,6 +87,9 @@ private:
     QString m_scope; // of the sheet shown
     int m_blocked = 0;
     bool m_loaded = false;
+    bool m_failed = false;
+    QString m_requestedPage;
+    bool m_pageRequested = false;
     int m_inspection = 0; // counts inspections, so a late answer for an old one is dropped
     std::optional<PageInspection> m_findingsOf;
 };

@@ -102,13 +102,18 @@ MainWindow *openWithWebView(MainWindowFixture &fixture)
         : nullptr;
 }
 
-// Preview on a Page, with the page or address opened and its findings shown.
-PagePreviewWindow *previewOnPage(MainWindow *main, const QString &page)
+// Preview on a Page, with the page or address opened, or typed into the window, and its
+// findings shown.
+PagePreviewWindow *previewOnPage(MainWindow *main, const QString &page, bool typed = false)
 {
     main->findChild<QAction *>(u"mnuFilePagePreview"_s)->trigger();
     PagePreviewWindow *preview = main->pagePreview();
     QSignalSpy found(preview, &PagePreviewWindow::findingsShown);
-    return preview->openPage(page) && found.wait(30000) ? preview : nullptr;
+    if (typed) {
+        QTest::keyClicks(preview->pageChoice(), page);
+        QTest::keyClick(preview->pageChoice(), Qt::Key_Return);
+    }
+    return (typed || preview->openPage(page)) && found.wait(30000) ? preview : nullptr;
 }
 
 // What a script gives in the page's own world.
@@ -355,7 +360,7 @@ private Q_SLOTS:
             10000));
         const QString address = u"http://127.0.0.1:%1/"_s.arg(port);
 
-        PagePreviewWindow *preview = previewOnPage(main, u"127.0.0.1:"_s + port);
+        PagePreviewWindow *preview = previewOnPage(main, u"127.0.0.1:"_s + port, true);
         QVERIFY(preview);
         QTRY_COMPARE(preview->blockedCount(), 2);
         QVERIFY(preview->findChild<QLabel *>(u"lblStatus"_s)
