@@ -15,6 +15,8 @@
 #include "diagram/ScrollbarDiagram.h"
 #include "output/ActualSizePreview.h"
 #include "output/CodeWindow.h"
+#include "output/PagePreviewWindow.h"
+#include "output/PageViewLoader.h"
 #include "output/Stationery.h"
 #include "output/StyleSheetExporter.h"
 #include "scheme/ElementTable.h"
@@ -308,6 +310,8 @@ void MainWindow::buildMenus()
             &MainWindow::generateCode);
     connect(menuEntry(file, u"mnuFileASP"_s, tr("&Actual Size Preview")), &QAction::triggered, this,
             &MainWindow::showActualSizePreview);
+    connect(menuEntry(file, u"mnuFilePagePreview"_s, tr("Preview on a &Page…")),
+            &QAction::triggered, this, &MainWindow::previewOnPage);
     file->addSeparator();
     connect(menuEntry(file, u"mnuFileSave"_s, tr("&Save Color Scheme"), QKeySequence::Save),
             &QAction::triggered, this, &MainWindow::saveScheme);
@@ -590,12 +594,48 @@ void MainWindow::exitProgram()
 
 void MainWindow::generateCode()
 {
-    CodeWindow::Show(scheme(), m_platform, this);
+    CodeWindow::Show(scheme(), m_platform, this, [this] { showSchemeOnPage(); });
 }
 
 void MainWindow::showActualSizePreview()
 {
     ShowActualSizePreview(this, scheme(), m_platform, PreviewTextColor, PreviewBackColor);
+    // Its "Show as" and "Light / Dark" choices are the page preview's too.
+    showSchemeOnPage();
+}
+
+void MainWindow::previewOnPage()
+{
+    if (m_pagePreview) {
+        m_pagePreview->show();
+        m_pagePreview->raise();
+        m_pagePreview->activateWindow();
+        return;
+    }
+    if (!CanOpenWebPageViews(m_platform.programFolder())) {
+        PagePreviewWindow::PreviewInBrowser(scheme(), m_platform, this);
+        return;
+    }
+    m_pagePreview = new PagePreviewWindow(m_platform, this);
+    // Every put into a box, and every switch of mode or variant, reaches the page at once.
+    for (int i = 0; i < ColorEntryRows::RowCount; ++i)
+        connect(entryBox(i), &EntryBox::changed, m_pagePreview, [this] { showSchemeOnPage(); });
+    connect(m_baseColorCheck, &QCheckBox::toggled, m_pagePreview, [this] { showSchemeOnPage(); });
+    connect(m_pagePreview, &PagePreviewWindow::importRequested, this,
+            [this](const QString &name, const LegacyColorImport &result) {
+                if (offerToSave(tr("You have made changes to the current color scheme. Would you "
+                                   "like to save it before importing another?"),
+                                true))
+                    ShowImportedColors(*this, name, result);
+            });
+    showSchemeOnPage();
+    m_pagePreview->show();
+}
+
+void MainWindow::showSchemeOnPage()
+{
+    if (m_pagePreview)
+        m_pagePreview->showScheme(scheme());
 }
 
 void MainWindow::captureScreenColor(int index)

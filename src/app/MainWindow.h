@@ -15,6 +15,7 @@ class ColorPicker;
 class EntryBox;
 class MainStatusBar;
 class Marquee;
+class PagePreviewWindow;
 class PlatformServices;
 class QAction;
 class SchemeHistory;
@@ -46,6 +47,8 @@ public:
     PlatformServices &platform() const override { return m_platform; }
 
     StateColorsWindow *stateWindow() const { return m_stateWindow; }
+    // The Preview on a Page window, once the command has opened it.
+    PagePreviewWindow *pagePreview() const { return m_pagePreview; }
 
     // The variant the controls hold now.
     SchemeTexts schemeTexts() const;
@@ -122,6 +125,8 @@ private:
     void exitProgram();
     void generateCode();
     void showActualSizePreview();
+    void previewOnPage();
+    void showSchemeOnPage();
     void showHelpContents();
     void showAbout();
     void openHomePage();
@@ -136,6 +141,7 @@ private:
     ColorEntryRows *m_rows = nullptr;
     StateColorsWindow *m_stateWindow = nullptr;
     SchemeHistory *m_history = nullptr;
+    PagePreviewWindow *m_pagePreview = nullptr;
     std::optional<SchemeTexts> m_otherVariant;
     AcceptedColors m_otherColors = AcceptedColors::defaults();
     bool m_editingDark = false;

@@ -182,8 +182,14 @@ void ImportFromPage(MainWindow &window, const QString &page)
         return;
     ProgramSettings().SaveSetting(u"Import"_s, u"Folder"_s, QFileInfo(path).absolutePath());
 
-    const LegacyColorImport result = ImportLegacyPage(path, LegacySourceOf(path));
-    const QString name = u'"' + FileNameOf(path) + u'"';
+    ShowImportedColors(window, FileNameOf(path), ImportLegacyPage(path, LegacySourceOf(path)));
+}
+
+void ShowImportedColors(MainWindow &window, const QString &pageName,
+                        const LegacyColorImport &result)
+{
+    PlatformServices &platform = window.platform();
+    const QString name = u'"' + pageName + u'"';
     if (!result.error.isEmpty()) {
         platform.messageBox(&window, tr("Could not import %1: %2.").arg(name, result.error),
                             MessageBoxStyle::Exclamation, tr("Oops!"));

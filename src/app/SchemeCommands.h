@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct LegacyColorImport;
+
 class MainWindow;
 class PlatformServices;
 class QWidget;
@@ -21,6 +23,10 @@ bool LoadColorScheme(MainWindow &window, const QString &name);
 // scheme, its colours put as typed colours would go, and shows what was found. The imported
 // scheme has no file name, so that saving asks for one. An empty name asks the user for one.
 void ImportFromPage(MainWindow &window, const QString &page = {});
+
+// Puts imported legacy colours into the controls, as ImportFromPage does, and shows the report.
+void ShowImportedColors(MainWindow &window, const QString &pageName,
+                        const LegacyColorImport &result);
 
 // The file dialogs. The filter is "description|pattern" pairs. A name typed without an
 // extension gets ".brw", and replacing an existing file under that name is asked first. Both

@@ -285,9 +285,11 @@ QLayout *CodeWindow::buildButtons()
     return row;
 }
 
-void CodeWindow::Show(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner)
+void CodeWindow::Show(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner,
+                      const std::function<void()> &optionsChanged)
 {
     CodeWindow window(scheme, platform, owner);
+    window.m_optionsChanged = optionsChanged;
     window.m_text->setFocus();
     window.exec();
 }
@@ -405,6 +407,8 @@ void CodeWindow::storeOptions() const
     settings.SaveSetting(Section, u"Format"_s, CodeFormatName(m_options.format));
     settings.SaveSetting(Section, u"Scope"_s, m_options.modern.scope);
     settings.SaveSetting(Section, u"Width"_s, QString::number(m_options.modern.width));
+    if (m_optionsChanged)
+        m_optionsChanged();
 }
 
 void CodeWindow::copyToClipboard()

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class CodeTextView;
 class PlatformServices;
 class QComboBox;
@@ -25,8 +27,10 @@ public:
     CodeWindow(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner);
     ~CodeWindow() override;
 
-    // Shows the code modally; returns once the window is closed.
-    static void Show(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner);
+    // Shows the code modally; returns once the window is closed. `optionsChanged` runs each
+    // time the user changes the format, the scope or the width.
+    static void Show(const SchemeVariants &scheme, PlatformServices &platform, QWidget *owner,
+                     const std::function<void()> &optionsChanged = {});
 
     CodeTextView *codeText() const { return m_text; }
     QPushButton *copyButton() const { return m_copyButton; }
@@ -66,6 +70,7 @@ private:
     void chooseWholePage();
     void chooseWidth(int width);
     void storeOptions() const;
+    std::function<void()> m_optionsChanged;
     void copyToClipboard();
 
     const SchemeVariants m_scheme;

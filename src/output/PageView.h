@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QVariant>
 #include <QtPlugin>
 
 #include <functional>
@@ -40,7 +43,44 @@ public:
 
     // Whether the view draws the scrollbar colours that the page's style gives.
     virtual bool showsScrollbarColors() const = 0;
+
+    // Shows the page at an address: a local file, or a page served on this computer. From any
+    // page, a request to another host is refused and handed to the blocked-request handler.
+    virtual void navigateToAddress(const QUrl &address) = 0;
+    virtual void setBlockedRequestHandler(std::function<void(const QUrl &)> handler) = 0;
+    // Loads the page shown now once more, as it stands on disk or on its server now.
+    virtual void reload() = 0;
+
+    // What the page's own rules are, without the sheet added to it: its style sources and the
+    // elements that scroll, with their ancestors, as a map of lists (see PageInspection). The
+    // scope is the sheet's selector, empty for the whole page. Hands on nothing when the view
+    // cannot tell.
+    virtual void inspectPage(const QString &scope, std::function<void(const QVariant &)> done) = 0;
+    // Adds `probeSheet` to the page for a moment and hands on, for each element the last
+    // inspection found, the values of the custom properties `names`, and for each of
+    // `selectors` the elements it matches.
+    virtual void probePage(const QString &probeSheet, const QStringList &names,
+                           const QStringList &selectors, std::function<void(const QVariant &)> done)
+        = 0;
+    // Scrolls an element of the last inspection into view and outlines it for a moment.
+    virtual void markElement(int element) = 0;
 };
+
+// Whether an address names this computer: a local file, or a host on the loopback interface.
+inline bool IsLocalAddress(const QUrl &address)
+{
+    const QString host = address.host().toLower();
+    if (host.isEmpty() || host == QLatin1String("localhost")
+        || host.endsWith(QLatin1String(".localhost")) || host == QLatin1String("::1"))
+        return true;
+    const QStringList parts = host.split(QLatin1Char('.'));
+    bool numbers = parts.size() == 4 && parts.first() == QLatin1String("127");
+    for (const QString &part : parts) {
+        bool isNumber = false;
+        numbers = numbers && part.toInt(&isNumber) <= 255 && isNumber;
+    }
+    return numbers;
+}
 
 // What the web view module offers: a way to make views.
 class PageViewFactory
@@ -50,5 +90,5 @@ public:
     virtual PageView *createPageView(QWidget *parent) = 0;
 };
 
-#define PageViewFactory_iid "example.fernwick.Barwright.PageViewFactory/1.0"
+#define PageViewFactory_iid "example.fernwick.Barwright.PageViewFactory/1.1"
 Q_DECLARE_INTERFACE(PageViewFactory, PageViewFactory_iid)

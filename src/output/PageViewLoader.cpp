@@ -47,14 +47,28 @@ void PreparePageViews()
         qputenv("QT_QUICK_BACKEND", "software");
 }
 
-PageView *OpenPageView(QWidget *parent, const QString &folder)
+namespace {
+
+PageViewFactory *webViewModule(const QString &folder)
 {
     // The loader finds the module's file with or without the platform's prefix and suffix,
     // and names no file when there is none; a module once loaded stays loaded.
     QPluginLoader loader(PathInFolder(folder, u"barwright_webview"_s));
     if (!loader.fileName().isEmpty() && !loader.isLoaded())
         shareDrawingContexts();
-    if (auto *factory = qobject_cast<PageViewFactory *>(loader.instance()))
+    return qobject_cast<PageViewFactory *>(loader.instance());
+}
+
+} // namespace
+
+PageView *OpenPageView(QWidget *parent, const QString &folder)
+{
+    if (PageViewFactory *factory = webViewModule(folder))
         return factory->createPageView(parent);
     return new TextPageView(parent);
+}
+
+bool CanOpenWebPageViews(const QString &folder)
+{
+    return webViewModule(folder) != nullptr;
 }

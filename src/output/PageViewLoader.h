@@ -12,3 +12,6 @@ void PreparePageViews();
 // A page view from the web view module in `folder`, loaded on first use; where the module
 // cannot be loaded, a plain HTML view that says it cannot show scrollbar colours.
 PageView *OpenPageView(QWidget *parent, const QString &folder);
+
+// Whether the web view module in `folder` can be loaded; loads it when it can.
+bool CanOpenWebPageViews(const QString &folder);

@@ -39,6 +39,17 @@ const QStringList LookNames{u"Chromium"_s, u"Firefox"_s, u"Forced"_s};
 
 } // namespace
 
+EngineLook PreviewWindow::StoredLook()
+{
+    const QString look = ProgramSettings().GetSetting(Section, u"showas"_s, LookNames[0]);
+    return EngineLook(std::max<qsizetype>(0, LookNames.indexOf(look)));
+}
+
+bool PreviewWindow::StoredDarkChoice()
+{
+    return ProgramSettings().GetSetting(Section, u"theme"_s) == u"Dark"_s;
+}
+
 PreviewWindow::PreviewWindow(const QString &pagePath, const SchemeVariants &scheme,
                              const QString &textColor, const QString &backColor,
                              PlatformServices &platform, QWidget *owner)
@@ -106,7 +117,6 @@ PreviewWindow::PreviewWindow(const QString &pagePath, const SchemeVariants &sche
 
 void PreviewWindow::buildChoices()
 {
-    const CRegSettings settings = ProgramSettings();
     auto *label = new QLabel(tr("Show as:"), this);
     label->setObjectName(u"lblShowAs"_s);
     label->setGeometry(twipsRect(60, ChoicesTop + 45, 795, 225));
@@ -123,8 +133,7 @@ void PreviewWindow::buildChoices()
     m_engine->setItemData(1, approximated, Qt::ToolTipRole);
     m_engine->setAccessibleName(tr("Show as"));
     m_engine->setAccessibleDescription(approximated);
-    const QString look = settings.GetSetting(Section, u"showas"_s, LookNames[0]);
-    m_engine->setCurrentIndex(int(std::max<qsizetype>(0, LookNames.indexOf(look))));
+    m_engine->setCurrentIndex(int(StoredLook()));
     connect(m_engine, &QComboBox::currentIndexChanged, this, &PreviewWindow::showChosenLook);
 
     // The page's own colours stay; only the scrollbar's variant changes.
@@ -137,8 +146,7 @@ void PreviewWindow::buildChoices()
     const bool offered = m_scheme.dark && ResolveSchemeColors(*m_scheme.dark);
     m_light->setVisible(offered);
     m_dark->setVisible(offered);
-    (offered && settings.GetSetting(Section, u"theme"_s) == u"Dark"_s ? m_dark : m_light)
-        ->setChecked(true);
+    (offered && StoredDarkChoice() ? m_dark : m_light)->setChecked(true);
     connect(m_dark, &QRadioButton::toggled, this, &PreviewWindow::showChosenLook);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ModernStyleSheet.h"
 #include "scheme/SchemeTexts.h"
 
 #include <QDialog>
@@ -35,6 +36,10 @@ public:
     QRadioButton *variantChoice(bool dark) const { return dark ? m_dark : m_light; }
     bool isLoading() const { return m_loading; }
     bool isPageLoaded() const { return m_pageLoaded; }
+
+    // The stored "Show as" choice, and whether "Dark" was the stored variant.
+    static EngineLook StoredLook();
+    static bool StoredDarkChoice();
 
 Q_SIGNALS:
     void pageLoaded();

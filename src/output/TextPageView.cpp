@@ -54,6 +54,7 @@ QString bodyTextColor(const QString &path)
 
 void TextPageView::navigate(const QString &path)
 {
+    m_path = path;
     const bool readable = QFileInfo(path).isReadable();
     m_browser->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
     setDocumentColor(DocumentColor::Text, bodyTextColor(path));
@@ -116,4 +117,27 @@ void TextPageView::readDocumentColor(DocumentColor which,
 void TextPageView::setPageStyleSheet(const QString &)
 {
     // The view draws no scrollbar colours; the page's text and colours need no sheet.
+}
+
+void TextPageView::navigateToAddress(const QUrl &address)
+{
+    // Qt's HTML view reads files only; it fetches nothing from any server.
+    navigate(address.isLocalFile() ? address.toLocalFile() : QString());
+}
+
+void TextPageView::reload()
+{
+    navigate(m_path);
+}
+
+void TextPageView::inspectPage(const QString &, std::function<void(const QVariant &)> done)
+{
+    // This view applies no style rules, so it cannot tell which apply.
+    done(QVariant());
+}
+
+void TextPageView::probePage(const QString &, const QStringList &, const QStringList &,
+                             std::function<void(const QVariant &)> done)
+{
+    done(QVariant());
 }

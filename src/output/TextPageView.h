@@ -24,8 +24,16 @@ public:
                            std::function<void(const QString &)> done) const override;
     void setPageStyleSheet(const QString &css) override;
     bool showsScrollbarColors() const override { return false; }
+    void navigateToAddress(const QUrl &address) override;
+    void setBlockedRequestHandler(std::function<void(const QUrl &)>) override { }
+    void reload() override;
+    void inspectPage(const QString &, std::function<void(const QVariant &)> done) override;
+    void probePage(const QString &, const QStringList &, const QStringList &,
+                   std::function<void(const QVariant &)> done) override;
+    void markElement(int) override { }
 
 private:
     QTextBrowser *m_browser;
     std::function<void(bool)> m_loadFinished;
+    QString m_path;
 };

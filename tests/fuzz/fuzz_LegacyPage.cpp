@@ -1,9 +1,11 @@
 // Feeds arbitrary bytes to the legacy page reader and to the page check, as a page and as a
-// style sheet. Besides crashes, leaks and undefined behaviour, it checks that an imported scheme
-// is complete, that the report keeps within its line limit and the page's length, and that every
-// finding of the check stands on a line of the page and keeps within its length.
+// style sheet, and to the reader of scrollbar declarations. Besides crashes, leaks and undefined
+// behaviour, it checks that an imported scheme is complete, that the report keeps within its
+// line limit and the page's length, that every finding of the check stands on a line of the
+// page and keeps within its length, and that every declaration found lies within the text.
 #include "legacy/LegacyPageFile.h"
 #include "legacy/PageCheck.h"
+#include "legacy/ScrollbarDeclarations.h"
 #include "scheme/SchemeColors.h"
 
 #include <QBuffer>
@@ -55,5 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(pageCheck.checkText(bytes, LegacySource::Html, QStringLiteral("site/page.html"), &linked),
           linked, bytes);
     check(pageCheck.checkText(bytes, LegacySource::Css, QStringLiteral("sheet.css")), {}, bytes);
+    const QString css = QString::fromUtf8(bytes);
+    const qsizetype lines = css.count(u'\n') + 1;
+    for (const ScrollbarDeclaration &found : FindScrollbarDeclarations(css)) {
+        if (found.line < 1 || found.line > lines || found.column < 1
+            || found.property.size() + found.value.size() > css.size())
+            std::abort();
+    }
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "legacy/LegacyPageFile.h"
+#include "legacy/ScrollbarDeclarations.h"
 #include "support/TestHelpers.h"
 #include "support/TestMain.h"
 
@@ -168,6 +169,50 @@ private Q_SLOTS:
         const QStringList lines = result.report.split(u'\n');
         for (const QString &line : reported)
             QVERIFY2(lines.contains(line), qPrintable(result.report));
+    }
+
+    // The page preview's reader: what bears on scrollbars, where it stands and under what.
+    void scrollbarDeclarationsWithTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("css");
+        QTest::addColumn<QStringList>("found");
+
+        QTest::newRow("frameworks' rules")
+            << u"/* daisyUI */\n:root { scrollbar-color: #888 #eee; color: red }\n"
+               "@media (min-width: 1px) { .scrollbar-thin { scrollbar-width: thin !important } }\n"
+               ".strip::-webkit-scrollbar { display: none; }\nbody { SCROLLBAR-FACE-COLOR: #336699 }"_s
+            << QStringList{u"2:9 :root { scrollbar-color: #888 #eee }"_s,
+                           u"3:45 [@media (min-width: 1px)] .scrollbar-thin { scrollbar-width: "
+                           "thin !important }"_s,
+                           u"4:29 .strip::-webkit-scrollbar { display: none }"_s,
+                           u"5:8 body { scrollbar-face-color: #336699 }"_s};
+        QTest::newRow("braces in strings and comments, other at-rules and nested rules")
+            << u"a[title=\"{\"] /* } */ { scrollbar-color: red blue }\n"
+               "@font-face { font-family: x; scrollbar-color: red }\n@import url(\"x;y.css\");\n"
+               ".a { content: \"}\"; scrollbar-width: none; & .b { scrollbar-width: thin } }\n"
+               "<!-- .c { scrollbar-width: thin } -->"_s
+            << QStringList{u"1:24 a[title=\"{\"] { scrollbar-color: red blue }"_s,
+                           u"4:20 .a { scrollbar-width: none }"_s,
+                           u"5:11 .c { scrollbar-width: thin }"_s};
+        QTest::newRow("cut off inside a rule and a comment")
+            << u".x { scrollbar-color: red\n/* never closed { scrollbar-width: none }"_s
+            << QStringList{u"1:6 .x { scrollbar-color: red }"_s};
+    }
+
+    void scrollbarDeclarationsWithTheirPlaces()
+    {
+        QFETCH(QString, css);
+        QFETCH(QStringList, found);
+        QStringList read;
+        for (const ScrollbarDeclaration &d : FindScrollbarDeclarations(css)) {
+            const QString conditions
+                = d.conditions.isEmpty() ? QString() : u'[' + d.conditions.join(u", "_s) + u"] "_s;
+            read << u"%1:%2 %3%4 { %5: %6%7 }"_s.arg(d.line)
+                        .arg(d.column)
+                        .arg(conditions, d.selector, d.property, d.value,
+                             d.important ? u" !important"_s : QString());
+        }
+        QCOMPARE(read, found);
     }
 
     void largeAndBinaryFiles_data()

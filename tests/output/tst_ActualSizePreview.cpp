@@ -1,5 +1,6 @@
 #include "color/ColorValues.h"
 #include "output/CodeText.h"
+#include "output/PagePreviewWindow.h"
 #include "output/PreviewPage.h"
 #include "output/PreviewWindow.h"
 #include "output/StyleBlock.h"
@@ -240,6 +241,34 @@ private Q_SLOTS:
         preview.paletteButton(1)->click();
         QCOMPARE(platform().colorRequests, QList<int>{HexToColor(u"#GGGGGG"_s)});
         QCOMPARE(ReadDocumentColor(view, Background), u"#FF6633"_s);
+    }
+
+    // Without the web view module, as on Windows: a copy of the page with the sheet as its last
+    // style sheet, beside the original so that its own files are found, opened in the browser.
+    void pagePreviewWithoutTheWebViewOpensACopyInTheBrowser()
+    {
+        QVERIFY(QDir().mkpath(inProgramDir(u"site"_s)));
+        const QByteArray original = "<html><HEAD><link rel=stylesheet href=site.css></HEAD>"
+                                    "<body>caf\xE9</body></html>";
+        QVERIFY(WriteFile(inProgramDir(u"site/index.html"_s), original));
+        platform().fileAnswers = {inProgramDir(u"site/index.html"_s)};
+        trigger(u"mnuFilePagePreview"_s);
+        const QString copy = inProgramDir(u"site/index.barwright.html"_s);
+        QCOMPARE(platform().launched, QStringList{copy});
+        const QByteArray sheet = PagePreviewWindow::PageSheet(window()->scheme()).toUtf8();
+        QVERIFY(sheet.contains("scrollbar-color"));
+        QCOMPARE(ReadFile(copy),
+                 "<html><HEAD><link rel=stylesheet href=site.css><style id=\"barwright-sheet\">\n"
+                     + sheet + "</style>\n</HEAD><body>caf\xE9</body></html>");
+        QCOMPARE(ReadFile(inProgramDir(u"site/index.html"_s)), original);
+        QCOMPARE(platform().messageTitles(), QStringList{u"Preview on a Page"_s});
+        QVERIFY(platform().messages[0].text.contains(u"\"index.barwright.html\", beside"_s));
+
+        // An incomplete colour: the page is not asked for.
+        box(0)->put(u"#12"_s);
+        trigger(u"mnuFilePagePreview"_s);
+        QCOMPARE(platform().messageTitles().last(), u"Oops!"_s);
+        QCOMPARE(platform().fileDialogs.size(), 1);
     }
 
     // Naming and replacing the file are the save dialog's, proven with schemes; here the stored
