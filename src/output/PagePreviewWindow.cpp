@@ -371,13 +371,13 @@ void PagePreviewWindow::inspect()
     m_view->inspectPage(scope, [self, inspection, scope, sheet](const QVariant &report) {
         if (!self || inspection != self->m_inspection)
             return;
-        PageInspection found(report, scope, sheet);
+        PageAnalysis found(report, scope, sheet);
         if (!found.isValid()) {
             self->m_summary->setText(tr("The page could not be inspected."));
             return;
         }
         self->m_findingsOf = found;
-        self->m_view->probePage(found.probeSheet(), PageInspection::probeNames(),
+        self->m_view->probePage(found.probeSheet(), PageAnalysis::probeNames(),
                                 found.probeSelectors(), [self, inspection](const QVariant &probe) {
                                     if (!self || inspection != self->m_inspection
                                         || !self->m_findingsOf)

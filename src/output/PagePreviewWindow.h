@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageInspection.h"
+#include "PageAnalysis.h"
 #include "legacy/LegacyColors.h"
 #include "scheme/SchemeTexts.h"
 
@@ -91,5 +91,5 @@ private:
     QString m_requestedPage;
     bool m_pageRequested = false;
     int m_inspection = 0; // counts inspections, so a late answer for an old one is dropped
-    std::optional<PageInspection> m_findingsOf;
+    std::optional<PageAnalysis> m_findingsOf;
 };

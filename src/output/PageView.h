@@ -52,7 +52,7 @@ public:
     virtual void reload() = 0;
 
     // What the page's own rules are, without the sheet added to it: its style sources and the
-    // elements that scroll, with their ancestors, as a map of lists (see PageInspection). The
+    // elements that scroll, with their ancestors, as a map of lists (see PageAnalysis). The
     // scope is the sheet's selector, empty for the whole page. Hands on nothing when the view
     // cannot tell.
     virtual void inspectPage(const QString &scope, std::function<void(const QVariant &)> done) = 0;

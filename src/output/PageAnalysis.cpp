@@ -1,4 +1,4 @@
-#include "PageInspection.h"
+#include "PageAnalysis.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -9,7 +9,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("PageInspection", text);
+    return QCoreApplication::translate("PageAnalysis", text);
 }
 
 // The custom properties that stand for the declarations in the probe, and whether each is
@@ -105,7 +105,7 @@ PageFinding newFinding(PageFinding::Kind kind, int element, const QString &path)
 
 } // namespace
 
-PageInspection::PageInspection(const QVariant &report, const QString &scope,
+PageAnalysis::PageAnalysis(const QVariant &report, const QString &scope,
                                const QString &programSheet)
     : m_scope(scope)
 {
@@ -138,7 +138,7 @@ PageInspection::PageInspection(const QVariant &report, const QString &scope,
     addDeclarations(programSheet, -1);
 }
 
-void PageInspection::addDeclarations(const QString &css, int source)
+void PageAnalysis::addDeclarations(const QString &css, int source)
 {
     for (const ScrollbarDeclaration &found : FindScrollbarDeclarations(css)) {
         Declaration declaration{found, source};
@@ -170,7 +170,7 @@ void PageInspection::addDeclarations(const QString &css, int source)
     }
 }
 
-QStringList PageInspection::probeNames()
+QStringList PageAnalysis::probeNames()
 {
     QStringList names;
     for (const ProbeName &probe : ProbeNames)
@@ -178,7 +178,7 @@ QStringList PageInspection::probeNames()
     return names;
 }
 
-QString PageInspection::probeSheet() const
+QString PageAnalysis::probeSheet() const
 {
     QString css;
     for (const ProbeName &probe : ProbeNames) {
@@ -223,7 +223,7 @@ QString PageInspection::probeSheet() const
     return css;
 }
 
-const PageInspection::Declaration *PageInspection::winner(const QStringList &values, int name) const
+const PageAnalysis::Declaration *PageAnalysis::winner(const QStringList &values, int name) const
 {
     const QString value = values.value(name);
     bool ok = false;
@@ -231,7 +231,7 @@ const PageInspection::Declaration *PageInspection::winner(const QStringList &val
     return ok && index >= 0 && index < m_declarations.size() ? &m_declarations[index] : nullptr;
 }
 
-QString PageInspection::ancestorWith(int element, int name, const QString &value,
+QString PageAnalysis::ancestorWith(int element, int name, const QString &value,
                                      const QList<QStringList> &values) const
 {
     for (int up = m_elements[element].parent; up >= 0; up = m_elements[up].parent) {
@@ -241,7 +241,7 @@ QString PageInspection::ancestorWith(int element, int name, const QString &value
     return tr("an ancestor");
 }
 
-QString PageInspection::ruleText(const Declaration &declaration) const
+QString PageAnalysis::ruleText(const Declaration &declaration) const
 {
     if (declaration.source < 0)
         return {};
@@ -254,7 +254,7 @@ QString PageInspection::ruleText(const Declaration &declaration) const
              found.important ? u" !important"_s : QString());
 }
 
-void PageInspection::colorFinding(int element, const QList<QStringList> &values,
+void PageAnalysis::colorFinding(int element, const QList<QStringList> &values,
                                   QList<PageFinding> &findings) const
 {
     const Declaration *page = winner(values[element], PageColor);
@@ -285,7 +285,7 @@ void PageInspection::colorFinding(int element, const QList<QStringList> &values,
     findings << finding;
 }
 
-void PageInspection::widthFinding(int element, const QList<QStringList> &values,
+void PageAnalysis::widthFinding(int element, const QList<QStringList> &values,
                                   QList<PageFinding> &findings) const
 {
     const Declaration *page = winner(values[element], PageWidth);
@@ -317,7 +317,7 @@ void PageInspection::widthFinding(int element, const QList<QStringList> &values,
     findings << finding;
 }
 
-void PageInspection::hiddenFinding(int element, const QList<QStringList> &values,
+void PageAnalysis::hiddenFinding(int element, const QList<QStringList> &values,
                                    QList<PageFinding> &findings) const
 {
     const Declaration *page = winner(values[element], Hidden);
@@ -339,7 +339,7 @@ void PageInspection::hiddenFinding(int element, const QList<QStringList> &values
     findings << finding;
 }
 
-void PageInspection::ruleFindings(const QList<QList<int>> &matches,
+void PageAnalysis::ruleFindings(const QList<QList<int>> &matches,
                                   QList<PageFinding> &findings) const
 {
     int root = -1;
@@ -385,7 +385,7 @@ void PageInspection::ruleFindings(const QList<QList<int>> &matches,
     }
 }
 
-QList<PageFinding> PageInspection::findings(const QVariant &probe) const
+QList<PageFinding> PageAnalysis::findings(const QVariant &probe) const
 {
     const QVariantMap map = probe.toMap();
     QList<QStringList> values;
@@ -425,7 +425,7 @@ QList<PageFinding> PageInspection::findings(const QVariant &probe) const
     return findings;
 }
 
-bool PageInspection::hasLegacyColors() const
+bool PageAnalysis::hasLegacyColors() const
 {
     return std::any_of(m_declarations.begin(), m_declarations.end(),
                        [](const Declaration &declaration) {
@@ -433,7 +433,7 @@ bool PageInspection::hasLegacyColors() const
                        });
 }
 
-LegacyColorImport PageInspection::legacyColors() const
+LegacyColorImport PageAnalysis::legacyColors() const
 {
     const LegacyColorImport page = ImportLegacyColors(m_pageText.toUtf8(), LegacySource::Html);
     if (page.found)

@@ -24,12 +24,12 @@ struct PageFinding
 // rules win where, and then into findings. The page's own style sources are read here, since
 // an engine drops from what it parses the properties it does not know; the engine then does
 // the cascade and the inheritance, through custom properties that stand for the declarations.
-class PageInspection
+class PageAnalysis
 {
 public:
     // `report` is what PageView::inspectPage handed on; `programSheet` the sheet the page gets,
     // whose resets take part in the probe.
-    PageInspection(const QVariant &report, const QString &scope, const QString &programSheet);
+    PageAnalysis(const QVariant &report, const QString &scope, const QString &programSheet);
 
     bool isValid() const { return !m_elements.isEmpty(); }
     QString address() const { return m_address; }
