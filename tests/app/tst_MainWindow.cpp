@@ -391,14 +391,16 @@ private Q_SLOTS:
         auto *recent = window()->findChild<RecentFilesMenu *>(u"mnuFileRecent"_s);
         recent->refresh();
         QCOMPARE(action(u"mnuFileRecent0"_s)->text(), u"&1 s8.brw"_s);
-        QCOMPARE(action(u"mnuFileRecent0"_s)->toolTip(), inProgramDir(u"s8.brw"_s));
+        QCOMPARE(action(u"mnuFileRecent0"_s)->toolTip(),
+                 QDir::toNativeSeparators(inProgramDir(u"s8.brw"_s)));
         QCOMPARE(action(u"mnuFileRecent7"_s)->text(), u"&8 s1.brw"_s); // s0 fell off
         action(u"mnuFileRecent3"_s)->trigger(); // s5, gone: dropped after the message
         QVERIFY(platform().messages.value(0).text.startsWith(u"Could not load \"s5.brw\""_s));
         action(u"mnuFileRecent7"_s)->trigger(); // s1 comes first
         QCOMPARE(RecentFiles::files().mid(0, 3),
-                 (QStringList{inProgramDir(u"s1.brw"_s), inProgramDir(u"s8.brw"_s),
-                              inProgramDir(u"s7.brw"_s)}));
+                 (QStringList{QDir::toNativeSeparators(inProgramDir(u"s1.brw"_s)),
+                              QDir::toNativeSeparators(inProgramDir(u"s8.brw"_s)),
+                              QDir::toNativeSeparators(inProgramDir(u"s7.brw"_s))}));
         QCOMPARE(RecentFiles::files().size(), 7);
 
         // Named on the command line or dropped: a scheme loads, a page imports, after the save
