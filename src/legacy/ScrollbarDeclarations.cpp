@@ -74,6 +74,14 @@ private:
         return std::min(p + 1, m_end);
     }
 
+    // Past a string or a comment that starts at p; p itself when none does.
+    qsizetype pastStringOrComment(qsizetype p) const
+    {
+        if (m_text[p] == u'"' || m_text[p] == u'\'')
+            return pastString(p);
+        return at(p, u"/*") ? pastComment(p) : p;
+    }
+
     qsizetype skipBlanks(qsizetype p) const
     {
         while (p < m_end) {
@@ -97,12 +105,8 @@ private:
         int brackets = 0;
         while (p < end) {
             const QChar c = m_text[p];
-            if (c == u'"' || c == u'\'') {
-                p = pastString(p);
-                continue;
-            }
-            if (at(p, u"/*")) {
-                p = pastComment(p);
+            if (const qsizetype past = pastStringOrComment(p); past != p) {
+                p = past;
                 continue;
             }
             if (c == u'(' || c == u'[')
@@ -122,12 +126,8 @@ private:
         int depth = 0;
         for (qsizetype p = open; p < m_end;) {
             const QChar c = m_text[p];
-            if (c == u'"' || c == u'\'') {
-                p = pastString(p);
-                continue;
-            }
-            if (at(p, u"/*")) {
-                p = pastComment(p);
+            if (const qsizetype past = pastStringOrComment(p); past != p) {
+                p = past;
                 continue;
             }
             if (c == u'{')
